@@ -1,0 +1,25 @@
+#include <benchmark/benchmark.h>
+
+#include "valuation/bargain_report.h"
+#include "valuation/estimate.h"
+
+namespace worthmere {
+namespace {
+
+// One whole press: the estimate from the window's start-up texts, then the report for a price.
+void BM_EstimateAndBargainReport(benchmark::State& state) {
+  const EstimateInputs inputs{"4,141,000,000", "8", "0.0625", "1,473,000,000"};
+  for (auto _ : state) {
+    const auto estimate = EstimateValue(inputs);
+    if (!estimate) {
+      state.SkipWithError("the start-up texts must give an estimate");
+      break;
+    }
+    const auto report = ComposeBargainReport(estimate->ValuePerShareText, "30", inputs.GrowthText);
+    benchmark::DoNotOptimize(report);
+  }
+}
+BENCHMARK(BM_EstimateAndBargainReport);
+
+}  // namespace
+}  // namespace worthmere

@@ -1,0 +1,73 @@
+#include "key_script.h"
+
+#include <cstdlib>
+#include <sstream>
+
+namespace worthmere::testing {
+namespace {
+
+char MarkerOf(const std::optional<KeypadMessage>& message) {
+  if (!message) return 0;
+  if (message->Title != "Calculator") return '?';
+  if (message->Text == "Can't divide by zero") return '!';
+  if (message->Text == "The number is too large for the calculator.") return '^';
+  return '?';
+}
+
+}  // namespace
+
+std::string Expand(std::string_view script) {
+  std::string out;
+  for (std::size_t i = 0; i < script.size(); ++i) {
+    if (script[i] == '{' && !out.empty()) {
+      const std::size_t close = script.find('}', i);
+      const int times = std::atoi(std::string(script.substr(i + 1, close - i - 1)).c_str());
+      out.append(static_cast<std::size_t>(times - 1), out.back());
+      i = close;
+    } else {
+      out += script[i];
+    }
+  }
+  return out;
+}
+
+std::optional<KeypadMessage> PressKey(KeypadEngine& engine, std::string_view key) {
+  if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') {
+    engine.PressDigit(key[0]);
+  } else if (key == ".") {
+    engine.PressDecimal();
+  } else if (key == "%") {
+    return engine.PressPercent();
+  } else if (key == "CE") {
+    engine.ClearEntry();
+  } else if (key == "C") {
+    engine.ClearAll();
+    engine.ResetKeypad();
+  } else {
+    return engine.PressOperator(key);
+  }
+  return std::nullopt;
+}
+
+std::string RunKeys(KeypadEngine& engine, std::string_view script) {
+  std::istringstream tokens(Expand(script));
+  std::string shown;
+  for (std::string token; tokens >> token;) {
+    char marker = 0;
+    const bool typed =
+        token.size() > 1 && token.find_first_not_of("0123456789.") == std::string::npos;
+    if (typed) {
+      for (char key : token) {
+        if (PressKey(engine, std::string_view(&key, 1))) marker = '?';
+      }
+    } else {
+      marker = MarkerOf(PressKey(engine, token));
+    }
+    if (!shown.empty()) shown += ' ';
+    if (marker != 0) shown += marker;
+    shown += engine.DisplayText();
+  }
+  return shown;
+}
+
+}  // namespace worthmere::testing

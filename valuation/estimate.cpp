@@ -1,0 +1,127 @@
+#include "valuation/estimate.h"
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+
+#include "valuation/numbers/decimal_number.h"
+#include "valuation/numbers/format_number.h"
+#include "valuation/numbers/text_to_number.h"
+
+namespace worthmere {
+namespace {
+
+// Year texts: rounded to four decimals, half away from zero, no digit groups.
+constexpr std::string_view kYearPattern = "###.0000";
+// The discounted total and the value per share: rounded to two decimals.
+constexpr std::string_view kMoneyPattern = "###.00";
+
+// Ten growing years, then five more at the tenth year's value.
+constexpr std::size_t kFlatYears = 5;
+constexpr std::size_t kEstimateYears = std::tuple_size_v<YearTexts> + kFlatYears;
+
+// The growth is typed in percent; the chain grows by this fraction each year.
+EstimateResult<DecimalNumber> GrowthFraction(std::string_view growth_text) {
+  const auto growth = TextToDecimal(growth_text);
+  if (!growth) return EstimateError{};
+  const auto percent = DecimalNumber::FromDouble(0.01);
+  if (!percent) return EstimateError{};
+  const auto fraction = Multiply(*growth, *percent);
+  if (!fraction) return EstimateError{};
+  return *fraction;
+}
+
+// One year of the chain: the flow plus the flow times the growth fraction.
+EstimateResult<DecimalNumber> GrowOneYear(const DecimalNumber& flow,
+                                          const DecimalNumber& fraction) {
+  const auto increase = Multiply(flow, fraction);
+  if (!increase) return EstimateError{};
+  const auto grown = Add(flow, *increase);
+  if (!grown) return EstimateError{};
+  return *grown;
+}
+
+}  // namespace
+
+EstimateResult<YearTexts> ProjectCashFlows(std::string_view free_cash_flow_text,
+                                           std::string_view growth_text,
+                                           const YearWritten& on_year) {
+  const auto first_flow = TextToDecimal(free_cash_flow_text);
+  if (!first_flow) return EstimateError{};
+  const auto fraction = GrowthFraction(growth_text);
+  if (!fraction) return EstimateError{};
+
+  YearTexts years;
+  DecimalNumber flow = *first_flow;
+  for (std::size_t index = 0; index < years.size(); ++index) {
+    if (index > 0) {
+      // Each year grows from the year before as written, so the four-decimal rounding carries on.
+      const auto previous = TextToDecimal(years[index - 1]);
+      if (!previous) return EstimateError{};
+      flow = *previous;
+    }
+    const auto grown = GrowOneYear(flow, *fraction);
+    if (!grown) return EstimateError{};
+    years[index] = FormatNumber(*grown, kYearPattern);
+    if (on_year) on_year(static_cast<int>(index) + 1, years[index]);
+  }
+  return years;
+}
+
+EstimateResult<ShareValue> DiscountToShareValue(const YearTexts& years,
+                                                std::string_view discount_text,
+                                                std::string_view shares_text) {
+  std::array<double, kEstimateYears> flows{};
+  for (std::size_t index = 0; index < years.size(); ++index) {
+    const auto flow = TextToDouble(years[index]);
+    if (!flow) return EstimateError{};
+    flows[index] = *flow;
+  }
+  for (std::size_t index = years.size(); index < flows.size(); ++index) {
+    flows[index] = flows[years.size() - 1];
+  }
+
+  const auto rate = TextToDecimal(discount_text);
+  if (!rate) return EstimateError{};
+  const auto total = NetPresentValue(rate->ToDouble(), flows);
+  if (!total) return EstimateError{};
+
+  ShareValue value;
+  value.PresentValueText = FormatNumber(*total, kMoneyPattern);
+  // The total enters the division as its rounded two-decimal text, not as the unrounded sum.
+  const auto rounded_total = TextToDouble(value.PresentValueText);
+  if (!rounded_total) return EstimateError{};
+  const auto shares = TextToDouble(shares_text);
+  if (!shares) return EstimateError{};
+  const double per_share = *rounded_total / *shares;
+  if (!std::isfinite(per_share)) return EstimateError{};
+  value.ValuePerShareText = FormatNumber(per_share, kMoneyPattern);
+  return value;
+}
+
+EstimateResult<ValuationEstimate> EstimateValue(const EstimateInputs& inputs,
+                                                const YearWritten& on_year) {
+  const auto years = ProjectCashFlows(inputs.FreeCashFlowText, inputs.GrowthText, on_year);
+  if (!years) return EstimateError{};
+  const auto value = DiscountToShareValue(*years, inputs.DiscountText, inputs.SharesText);
+  if (!value) return EstimateError{};
+  return ValuationEstimate{*years, value->PresentValueText, value->ValuePerShareText};
+}
+
+EstimateResult<double> NetPresentValue(double rate, std::span<const double> flows) {
+  const double growth_per_period = 1.0 + rate;
+  if (growth_per_period == 0.0) return EstimateError{};
+  double total = 0.0;
+  for (std::size_t index = 0; index < flows.size(); ++index) {
+    // The first flow is discounted by one full period: there is no flow at time zero.
+    const double factor = std::pow(growth_per_period, static_cast<double>(index + 1));
+    if (!std::isfinite(factor)) return EstimateError{};
+    const double present = flows[index] / factor;
+    if (!std::isfinite(present)) return EstimateError{};
+    total += present;
+    if (!std::isfinite(total)) return EstimateError{};
+  }
+  return total;
+}
+
+}  // namespace worthmere

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "valuation/numbers/result.h"
+
+namespace worthmere {
+
+// Every failure of an estimate press is shown to the user as the same one message, so the error
+// carries no detail.
+struct EstimateError {};
+
+template <typename T>
+using EstimateResult = Result<T, EstimateError>;
+
+// The four figures as they stand in the window's boxes.
+struct EstimateInputs {
+  std::string FreeCashFlowText;  // average annual free cash flow
+  std::string GrowthText;        // growth per year in percent: "8" is 8 %
+  std::string DiscountText;      // discount rate per year as a fraction: "0.0625" is 6.25 %
+  std::string SharesText;        // number of shares outstanding
+};
+
+using YearTexts = std::array<std::string, 10>;
+
+struct ShareValue {
+  std::string PresentValueText;   // the discounted fifteen-year total, "###.00"
+  std::string ValuePerShareText;  // what the value box shows, "###.00"
+};
+
+struct ValuationEstimate {
+  YearTexts Years;  // years 1 to 10, "###.0000"
+  std::string PresentValueText;
+  std::string ValuePerShareText;
+};
+
+// Called with each year (1 to 10) and its text as soon as it is computed, so the window can write
+// it at once and a later failure leaves the earlier years written.
+using YearWritten = std::function<void(int year, const std::string& text)>;
+
+// Grows the free cash flow for ten years in exact decimal arithmetic, each year from the previous
+// year's four-decimal text.
+EstimateResult<YearTexts> ProjectCashFlows(std::string_view free_cash_flow_text,
+                                           std::string_view growth_text,
+                                           const YearWritten& on_year = {});
+
+// Discounts years 1 to 10 and five more years at year 10's value, and divides the rounded total
+// by the share count.
+EstimateResult<ShareValue> DiscountToShareValue(const YearTexts& years,
+                                                std::string_view discount_text,
+                                                std::string_view shares_text);
+
+EstimateResult<ValuationEstimate> EstimateValue(const EstimateInputs& inputs,
+                                                const YearWritten& on_year = {});
+
+// The sum of flows[i] / (1 + rate)^(i + 1). A rate of -1, or any step that is not finite, fails.
+EstimateResult<double> NetPresentValue(double rate, std::span<const double> flows);
+
+}  // namespace worthmere

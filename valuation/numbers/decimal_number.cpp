@@ -1,0 +1,281 @@
+#include "valuation/numbers/decimal_number.h"
+
+#include <algorithm>
+#include <cassert>
+#include <charconv>
+#include <cmath>
+
+#include "valuation/numbers/decimal_rounding.h"
+#include "valuation/numbers/significant_digits.h"
+#include "valuation/numbers/wide_uint.h"
+
+namespace worthmere {
+
+using numbers_internal::WideUint;
+
+namespace {
+
+DecimalNumber Make(bool negative, const WideUint& magnitude, int scale) {
+  assert(magnitude.FitsMagnitude());
+  return *DecimalNumber::FromParts(negative, magnitude.Low64(), magnitude.Limb(2), scale);
+}
+
+// Whether a magnitude cut short goes up by one, given the top part of the dropped digits, the
+// value of one half in that part, and whether anything non-zero lies below it.
+bool RoundsUp(Rounding rule, std::uint32_t dropped_top, std::uint32_t half, bool lower_nonzero,
+              bool odd) {
+  switch (rule) {
+    case Rounding::HalfToEven:
+      return dropped_top > half || (dropped_top == half && (lower_nonzero || odd));
+    case Rounding::HalfAwayFromZero:
+      return dropped_top >= half;
+  }
+  return false;
+}
+
+// Drops trailing zeros after the point: an exact quotient such as 1/4 is 0.25, not 0.2500...0.
+DecimalNumber WithoutTrailingZeros(const DecimalNumber& value) {
+  WideUint magnitude = numbers_internal::MagnitudeOf(value);
+  int scale = value.Scale();
+  if (magnitude.IsZero()) return DecimalNumber();
+  if (!magnitude.IsMultipleOfPow10(1)) return value;
+  while (scale >= 9 && magnitude.IsMultipleOfPow10(9)) {
+    magnitude.DividePow10(9);
+    scale -= 9;
+  }
+  for (int step : {8, 4, 2, 1}) {
+    if (scale >= step && magnitude.IsMultipleOfPow10(step)) {
+      magnitude.DividePow10(step);
+      scale -= step;
+    }
+  }
+  return Make(value.IsNegative(), magnitude, scale);
+}
+
+// Long division by a divisor below 2^32, nine digits at a time, until the quotient is exact or
+// holds more digits than the type keeps; an exact quotient so gets no trailing zeros.
+NumberResult<DecimalNumber> DivideBySmall(bool negative, WideUint quotient, int scale,
+                                          std::uint32_t divisor) {
+  constexpr int kQuotientScale = DecimalNumber::kMaxScale + 1;
+  std::uint64_t remainder = quotient.DivideSmall(divisor);
+  if (remainder == 0) {
+    const NumberResult<DecimalNumber> exact =
+        numbers_internal::RoundToDecimal(negative, quotient, scale, false);
+    return exact ? WithoutTrailingZeros(*exact) : exact;
+  }
+  while (remainder != 0 && scale < kQuotientScale && quotient.FitsMagnitude()) {
+    int digits = std::min(9, kQuotientScale - scale);
+    const std::uint64_t extended = remainder * numbers_internal::SmallPow10(digits);
+    auto next = static_cast<std::uint32_t>(extended / divisor);
+    remainder = extended % divisor;
+    // The last digits of an exact quotient end in a non-zero one.
+    while (remainder == 0 && next % 10 == 0) {
+      next /= 10;
+      --digits;
+    }
+    quotient.MultiplySmall(numbers_internal::SmallPow10(digits));
+    quotient.AddSmall(next);
+    scale += digits;
+  }
+  return numbers_internal::RoundToDecimal(negative, quotient, scale, remainder != 0);
+}
+
+// Both magnitudes brought to the larger of the two scales.
+int AlignScales(const DecimalNumber& a, const DecimalNumber& b, WideUint* x, WideUint* y) {
+  const int scale = std::max(a.Scale(), b.Scale());
+  *x = numbers_internal::MagnitudeOf(a);
+  *y = numbers_internal::MagnitudeOf(b);
+  x->MultiplyPow10(scale - a.Scale());
+  y->MultiplyPow10(scale - b.Scale());
+  return scale;
+}
+
+}  // namespace
+
+namespace numbers_internal {
+
+WideUint MagnitudeOf(const DecimalNumber& value) {
+  return WideUint::FromMagnitude(value.MagnitudeLow(), value.MagnitudeHigh());
+}
+
+NumberResult<DecimalNumber> RoundToDecimal(bool negative, WideUint magnitude, int scale,
+                                           bool sticky, Rounding rule, int max_scale) {
+  int drop = std::max(0, scale - max_scale);
+  const int bits = magnitude.BitLength();
+  // 0.30102 is just below log10(2): dropping fewer digits than this leaves 97 bits or more.
+  if (bits > 96) drop = std::max(drop, (bits - 97) * 30102 / 100000 + 1);
+  if (drop == 0) {
+    assert(!sticky);
+    return Make(negative, magnitude, scale);
+  }
+  if (drop > scale) return NumberError::Overflow;
+  // Divide by 10^drop, the lower digits in chunks of nine first: the last division's remainder
+  // holds the top dropped digits, which decide the rounding.
+  const int top_digits = drop % 9 == 0 ? 9 : drop % 9;
+  bool lower_nonzero = sticky;
+  for (int lower = drop - top_digits; lower > 0; lower -= 9) {
+    lower_nonzero |= magnitude.DividePow10(9) != 0;
+  }
+  std::uint32_t dropped_top = magnitude.DividePow10(top_digits);
+  std::uint32_t half = 5 * SmallPow10(top_digits - 1);
+  for (;;) {
+    if (drop > scale) return NumberError::Overflow;
+    WideUint rounded = magnitude;
+    if (RoundsUp(rule, dropped_top, half, lower_nonzero, magnitude.IsOdd())) rounded.AddSmall(1);
+    if (rounded.FitsMagnitude()) return Make(negative, rounded, scale - drop);
+    // Rounding up carried beyond 96 bits: one more digit goes.
+    lower_nonzero |= dropped_top != 0;
+    dropped_top = magnitude.DividePow10(1);
+    half = 5;
+    ++drop;
+  }
+}
+
+}  // namespace numbers_internal
+
+std::optional<DecimalNumber> DecimalNumber::FromParts(bool negative, std::uint64_t magnitude_low,
+                                                      std::uint32_t magnitude_high, int scale) {
+  if (scale < 0 || scale > kMaxScale) return std::nullopt;
+  DecimalNumber result;
+  result.low_ = magnitude_low;
+  result.high_ = magnitude_high;
+  result.scale_ = scale;
+  result.negative_ = negative && !result.IsZero();
+  return result;
+}
+
+DecimalNumber DecimalNumber::FromInteger(std::int64_t value) {
+  const std::uint64_t magnitude =
+      value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : value;
+  return *FromParts(value < 0, magnitude, 0, 0);
+}
+
+NumberResult<DecimalNumber> DecimalNumber::FromDouble(double value) {
+  if (std::isnan(value)) return NumberError::NotANumber;
+  if (std::isinf(value)) return NumberError::Overflow;
+  const numbers_internal::SignificantDigits form = numbers_internal::RoundTo15Digits(value);
+  if (form.count == 0) return DecimalNumber();
+  // 10^29 is above 2^96 - 1.
+  if (form.exponent >= 29) return NumberError::Overflow;
+  std::uint64_t digits = 0;
+  for (int i = 0; i < form.count; ++i) digits = digits * 10 + (form.digits[i] - '0');
+  WideUint magnitude = WideUint::FromMagnitude(digits, 0);
+  const int power = form.exponent - form.count + 1;
+  if (power >= 0) {
+    magnitude.MultiplyPow10(power);
+    return numbers_internal::RoundToDecimal(form.negative, magnitude, 0, false);
+  }
+  return numbers_internal::RoundToDecimal(form.negative, magnitude, -power, false);
+}
+
+std::string DecimalNumber::MagnitudeDigits() const {
+  WideUint magnitude = numbers_internal::MagnitudeOf(*this);
+  if (magnitude.IsZero()) return "0";
+  char buffer[40];
+  char* end = buffer + sizeof buffer;
+  char* p = end;
+  while (!magnitude.IsZero()) {
+    std::uint32_t chunk = magnitude.DividePow10(9);
+    for (int i = 0; i < 9 && (chunk != 0 || !magnitude.IsZero()); ++i) {
+      *--p = static_cast<char>('0' + chunk % 10);
+      chunk /= 10;
+    }
+  }
+  return std::string(p, end);
+}
+
+double DecimalNumber::ToDouble() const {
+  if (IsZero()) return 0.0;
+  // The decimal text read by a correctly rounding parser gives the nearest double in one step.
+  char buffer[48];
+  char* p = buffer;
+  if (IsNegative()) *p++ = '-';
+  const std::string digits = MagnitudeDigits();
+  p = std::copy(digits.begin(), digits.end(), p);
+  *p++ = 'e';
+  p = std::to_chars(p, buffer + sizeof buffer, -scale_).ptr;
+  double result = 0;
+  std::from_chars(buffer, p, result);
+  return result;
+}
+
+DecimalNumber DecimalNumber::Negated() const {
+  DecimalNumber result = *this;
+  result.negative_ = !negative_ && !IsZero();
+  return result;
+}
+
+DecimalNumber DecimalNumber::RoundedTo(int decimals, Rounding rule) const {
+  decimals = std::clamp(decimals, 0, kMaxScale);
+  if (decimals >= scale_) return *this;
+  // Dropping digits from a 96-bit magnitude leaves room for the carry of rounding up.
+  return *numbers_internal::RoundToDecimal(IsNegative(), numbers_internal::MagnitudeOf(*this),
+                                           scale_, false, rule, decimals);
+}
+
+std::strong_ordering operator<=>(const DecimalNumber& a, const DecimalNumber& b) {
+  if (a.IsNegative() != b.IsNegative()) {
+    return a.IsNegative() ? std::strong_ordering::less : std::strong_ordering::greater;
+  }
+  WideUint x;
+  WideUint y;
+  AlignScales(a, b, &x, &y);
+  const int order = a.IsNegative() ? WideUint::Compare(y, x) : WideUint::Compare(x, y);
+  return order <=> 0;
+}
+
+NumberResult<DecimalNumber> Add(const DecimalNumber& a, const DecimalNumber& b) {
+  WideUint x;
+  WideUint y;
+  const int scale = AlignScales(a, b, &x, &y);
+  if (a.IsNegative() == b.IsNegative()) {
+    return numbers_internal::RoundToDecimal(a.IsNegative(), WideUint::Add(x, y), scale, false);
+  }
+  if (WideUint::Compare(x, y) >= 0) {
+    return numbers_internal::RoundToDecimal(a.IsNegative(), WideUint::Subtract(x, y), scale, false);
+  }
+  return numbers_internal::RoundToDecimal(b.IsNegative(), WideUint::Subtract(y, x), scale, false);
+}
+
+NumberResult<DecimalNumber> Subtract(const DecimalNumber& a, const DecimalNumber& b) {
+  return Add(a, b.Negated());
+}
+
+NumberResult<DecimalNumber> Multiply(const DecimalNumber& a, const DecimalNumber& b) {
+  const WideUint product =
+      WideUint::Multiply(numbers_internal::MagnitudeOf(a), numbers_internal::MagnitudeOf(b));
+  return numbers_internal::RoundToDecimal(a.IsNegative() != b.IsNegative(), product,
+                                          a.Scale() + b.Scale(), false);
+}
+
+NumberResult<DecimalNumber> Divide(const DecimalNumber& a, const DecimalNumber& b) {
+  if (b.IsZero()) return NumberError::DivideByZero;
+  if (a.IsZero()) return DecimalNumber();
+  const bool negative = a.IsNegative() != b.IsNegative();
+  const WideUint divisor = numbers_internal::MagnitudeOf(b);
+  WideUint dividend = numbers_internal::MagnitudeOf(a);
+  if (divisor.BitLength() <= 32) {
+    const int shift = std::max(0, b.Scale() - a.Scale());
+    dividend.MultiplyPow10(shift);
+    return DivideBySmall(negative, dividend, shift + a.Scale() - b.Scale(),
+                         static_cast<std::uint32_t>(divisor.Low64()));
+  }
+  // The quotient q = a's magnitude * 10^shift / b's magnitude has the scale shift + a's scale -
+  // b's scale. That scale is 29, one more than the type holds, or less when q has more than 96
+  // bits anyway: either way the rounding drops a digit and sees the remainder below it.
+  // q >= 2^96 once shift * log2(10) >= 97 + bits(b) - bits(a); 0.30103 is just above log10(2).
+  const int bits_needed = 97 + divisor.BitLength() - dividend.BitLength();
+  const int shift_for_bits = bits_needed > 0 ? (bits_needed * 30103 + 99999) / 100000 : 0;
+  const int shift = std::clamp(shift_for_bits, std::max(0, b.Scale() - a.Scale()),
+                               DecimalNumber::kMaxScale + 1 + b.Scale() - a.Scale());
+  dividend.MultiplyPow10(shift);
+  WideUint quotient;
+  WideUint remainder;
+  WideUint::DivideWithRemainder(dividend, divisor, &quotient, &remainder);
+  const NumberResult<DecimalNumber> rounded = numbers_internal::RoundToDecimal(
+      negative, quotient, shift + a.Scale() - b.Scale(), !remainder.IsZero());
+  if (!rounded || !remainder.IsZero()) return rounded;
+  return WithoutTrailingZeros(*rounded);
+}
+
+}  // namespace worthmere
