@@ -9,7 +9,7 @@ namespace worthmere {
 
 // The message box's buttons and icon.
 enum class MessageStyle {
-  OkOnly = 0,       // OK button, no icon
+  OkOnly = 0,          // OK button, no icon
   OkExclamation = 48,  // OK button, warning icon
 };
 
@@ -35,12 +35,12 @@ class DesktopServices {
   virtual void OpenAddress(const QString& address) = 0;
   // Lets the user-interface events already waiting be handled once.
   virtual void ProcessPendingEvents() = 0;
-  // Puts the window into (or out of) the band of always-on-top windows without moving, resizing
-  // or activating it.
+  // Puts the window into (or out of) the band of always-on-top windows without moving, resizing,
+  // hiding or activating it.
   virtual void SetAlwaysOnTop(QWidget& window, bool on_top) = 0;
 };
 
 // The application title message boxes show when given none.
-inline const char* const kApplicationTitle = "Worthmere";
+inline constexpr const char* kApplicationTitle = "Worthmere";
 
 }  // namespace worthmere

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QPointer>
+#include <QWidget>
+
 #include "platform/desktop_services.h"
 
 namespace worthmere {
 
-// The desktop services on Qt: message and input boxes parented to the main window, the system
-// clipboard, the default browser and window-manager hints.
+// The desktop services on Qt: message and input boxes parented to the main window (so none can
+// open underneath it), the system clipboard, the default browser and the stays-on-top hint.
 class QtDesktopServices final : public DesktopServices {
  public:
   explicit QtDesktopServices(QWidget* main_window = nullptr) : main_window_(main_window) {}
@@ -22,7 +25,10 @@ class QtDesktopServices final : public DesktopServices {
   void SetAlwaysOnTop(QWidget& window, bool on_top) override;
 
  private:
-  QWidget* main_window_;
+  QPointer<QWidget> main_window_;
 };
+
+// The message text as the box shows it: each CR LF pair becomes one line break.
+QString MessageBoxText(const QString& text);
 
 }  // namespace worthmere

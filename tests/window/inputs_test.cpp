@@ -1,0 +1,113 @@
+#include "window/window_fixture.h"
+
+namespace worthmere::testing {
+namespace {
+
+using InputsTest = WindowTest;
+
+TEST_F(InputsTest, HelpResetRestoresDefaultsThenShowsFourMessagesThenOnePage) {
+  for (const char* name : {"txtPresVal", "txtshares", "txtdiscount", "txtIntr", "IV", "Text1"}) {
+    Box(name)->setText(QStringLiteral("typed"));
+  }
+  std::vector<QString> cash_flow_at_each_message;
+  services.on_message = [&] { cash_flow_at_each_message.push_back(Text("txtPresVal")); };
+  Click("Command2");
+
+  EXPECT_EQ(Text("txtPresVal").toStdString(), "4,141,000,000");
+  EXPECT_EQ(Text("txtshares").toStdString(), "1,473,000,000");
+  EXPECT_EQ(Text("txtdiscount").toStdString(), "0.0625");
+  for (const char* kept : {"txtIntr", "IV", "Text1"}) {
+    EXPECT_EQ(Text(kept).toStdString(), "typed") << kept;
+  }
+  const std::vector<std::string> help = {
+      "Use this software to estimate the intrinsic value per share of a company's stock.\r\n"
+      "Before estimating the Intrinsic Value...\r\n"
+      "Step#1 Understand the Economics of this business.",
+      "Step#2 Does it have Sustainable Competitive Advantages?",
+      "Step#3 Does it have Able & Trustworthy Managers?",
+      "If it passes the filter steps of 1,2,3, then... \r\n"
+      "Step#4 Estimate an Intrinsic Value based on Free Cash Flows."};
+  ASSERT_EQ(services.messages.size(), help.size());
+  for (std::size_t i = 0; i < help.size(); ++i) {
+    EXPECT_EQ(services.messages[i].text.toStdString(), help[i]) << i;
+    EXPECT_EQ(services.messages[i].style, MessageStyle::OkOnly) << i;
+    EXPECT_FALSE(services.messages[i].title.has_value()) << i;
+    EXPECT_EQ(cash_flow_at_each_message[i].toStdString(), "4,141,000,000") << i;
+  }
+  EXPECT_EQ(services.addresses, std::vector<QString>{"https://books.example.com/investing"});
+  EXPECT_EQ(services.log, (std::vector<std::string>{"on-top", "message", "message", "message",
+                                                    "message", "open"}));
+}
+
+TEST_F(InputsTest, ClearEmptiesTheInputsTwiceAlike) {
+  Box("txtIntr")->setText(QStringLiteral("12.5"));
+  for (int press = 1; press <= 2; ++press) {
+    Click("Command9");
+    EXPECT_EQ(Text("txtPresVal").toStdString(), "") << press;
+    EXPECT_EQ(Text("txtshares").toStdString(), "1") << press;
+    EXPECT_EQ(Text("IV").toStdString(), "") << press;
+    EXPECT_EQ(Text("txtdiscount").toStdString(), "0.0625") << press;
+    EXPECT_EQ(Text("txtIntr").toStdString(), "12.5") << press;
+  }
+  EXPECT_TRUE(services.messages.empty());
+
+  Click("Command2");
+  EXPECT_EQ(Text("txtshares").toStdString(), "1,473,000,000");
+  EXPECT_EQ(Text("IV").toStdString(), "");
+}
+
+struct EnterRow {
+  const char* behaviour;
+  const char* box;
+  const char* before;
+  const char* after;
+};
+
+TEST_F(InputsTest, EnterReformatsOnlyTheCashFlowAndShareBoxes) {
+  const EnterRow rows[] = {
+      {"cash flow gains dollar and groups", "txtPresVal", "4141000000", "$4,141,000,000"},
+      {"grouped cash flow gains the dollar", "txtPresVal", "4,141,000,000", "$4,141,000,000"},
+      {"formatted cash flow stays", "txtPresVal", "$4,141,000,000", "$4,141,000,000"},
+      {"cash-flow fraction dropped", "txtPresVal", "1234.4", "$1,234"},
+      {"zero cash flow leaves the dollar alone", "txtPresVal", "0", "$"},
+      {"letters stay as typed", "txtPresVal", "abc", "abc"},
+      {"share count gains groups", "txtshares", "1473000000", "1,473,000,000"},
+      {"grouped share count stays", "txtshares", "1,473,000,000", "1,473,000,000"},
+      {"zero shares become empty", "txtshares", "0", ""},
+      {"growth box untouched", "txtIntr", "1234", "1234"},
+      {"discount box untouched", "txtdiscount", "1234", "1234"},
+      {"value box untouched", "IV", "1234", "1234"},
+      {"working box untouched", "Text3", "1234", "1234"},
+  };
+  for (const EnterRow& row : rows) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+      QLineEdit* box = Box(row.box);
+      box->setText(QString::fromLatin1(row.before));
+      QTest::keyClick(box, key);
+      EXPECT_EQ(box->text().toStdString(), row.after) << row.behaviour;
+    }
+  }
+  EXPECT_TRUE(services.messages.empty());
+  EXPECT_TRUE(services.questions.empty());
+}
+
+TEST_F(InputsTest, LeavingABoxDoesNotReformatIt) {
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QLineEdit* cash_flow = Box("txtPresVal");
+  cash_flow->setFocus();
+  cash_flow->clear();
+  QTest::keyClicks(cash_flow, QStringLiteral("4141000000"));
+  QTest::keyClick(cash_flow, Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), cash_flow);
+  EXPECT_EQ(cash_flow->text().toStdString(), "4141000000");
+
+  QLineEdit* shares = Box("txtshares");
+  shares->setFocus();
+  QTest::keyClicks(shares, QStringLiteral("000"));
+  Click("Number_5");
+  EXPECT_EQ(shares->text().toStdString(), "1,473,000,000000");
+}
+
+}  // namespace
+}  // namespace worthmere::testing

@@ -1,0 +1,20 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdio>
+
+#include "app/layout_fonts.h"
+#include "support/comma_locale.h"
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  worthmere::ResolveDesignFamilies();
+  // After QApplication, which sets the locale from the environment.
+  if (!worthmere::testing::PinCommaLocale()) {
+    std::fprintf(stderr, "the de_DE.UTF-8 locale is missing: run the set-up script first\n");
+    return 1;
+  }
+  return RUN_ALL_TESTS();
+}
