@@ -239,6 +239,8 @@ INSTANTIATE_TEST_SUITE_P(
                        "7922816251426433759354395033.5", "10", "79228162514264337593543950335"},
         ArithmeticCase{"product of the finest steps rounds to zero", Operation::Multiply,
                        "0.0000000000000000000000000001", "0.0000000000000000000000000001", "0"},
+        ArithmeticCase{"quotient rounding up to 2^96 at 28 decimals keeps 27", Operation::Divide,
+                       "55.459713759985036315480765235", "7", "7.922816251426433759354395034"},
         ArithmeticCase{"quotient by the finest step", Operation::Divide, "1",
                        "0.0000000000000000000000000001", "10000000000000000000000000000"},
         ArithmeticCase{"quotient beyond the range", Operation::Divide, "8",

@@ -53,31 +53,46 @@ DecimalNumber WithoutTrailingZeros(const DecimalNumber& value) {
 }
 
 // Long division by a divisor below 2^32, nine digits at a time, until the quotient is exact or
-// holds more digits than the type keeps; an exact quotient so gets no trailing zeros.
+// has all the digits the type keeps; an exact quotient so gets no trailing zeros.
 NumberResult<DecimalNumber> DivideBySmall(bool negative, WideUint quotient, int scale,
                                           std::uint32_t divisor) {
-  constexpr int kQuotientScale = DecimalNumber::kMaxScale + 1;
   std::uint64_t remainder = quotient.DivideSmall(divisor);
   if (remainder == 0) {
     const NumberResult<DecimalNumber> exact =
         numbers_internal::RoundToDecimal(negative, quotient, scale, false);
     return exact ? WithoutTrailingZeros(*exact) : exact;
   }
-  while (remainder != 0 && scale < kQuotientScale && quotient.FitsMagnitude()) {
-    int digits = std::min(9, kQuotientScale - scale);
-    const std::uint64_t extended = remainder * numbers_internal::SmallPow10(digits);
-    auto next = static_cast<std::uint32_t>(extended / divisor);
-    remainder = extended % divisor;
+  // A floating-point reciprocal stands in for a slow hardware division per chunk: the quotient
+  // of a chunk is below 10^9, so its estimate is off by one at most and is then corrected.
+  const double reciprocal = 1.0 / divisor;
+  const auto wide_divisor = static_cast<std::int64_t>(divisor);
+  while (remainder != 0 && scale < DecimalNumber::kMaxScale && quotient.FitsMagnitude()) {
+    int digits = std::min(9, DecimalNumber::kMaxScale - scale);
+    const auto extended =
+        static_cast<std::int64_t>(remainder * numbers_internal::SmallPow10(digits));
+    auto next = static_cast<std::int64_t>(static_cast<double>(extended) * reciprocal);
+    std::int64_t rest = extended - next * wide_divisor;
+    for (; rest < 0; rest += wide_divisor) --next;
+    for (; rest >= wide_divisor; rest -= wide_divisor) ++next;
+    remainder = static_cast<std::uint64_t>(rest);
     // The last digits of an exact quotient end in a non-zero one.
     while (remainder == 0 && next % 10 == 0) {
       next /= 10;
       --digits;
     }
-    quotient.MultiplySmall(numbers_internal::SmallPow10(digits));
-    quotient.AddSmall(next);
+    quotient.MultiplyAdd(numbers_internal::SmallPow10(digits), static_cast<std::uint32_t>(next));
     scale += digits;
   }
-  return numbers_internal::RoundToDecimal(negative, quotient, scale, remainder != 0);
+  if (remainder == 0 || !quotient.FitsMagnitude()) {
+    return numbers_internal::RoundToDecimal(negative, quotient, scale, remainder != 0);
+  }
+  // All 28 decimals and a remainder: it rounds the last one, half to even.
+  if (2 * remainder > divisor || (2 * remainder == divisor && quotient.IsOdd())) {
+    quotient.AddSmall(1);
+  }
+  // Only 2^96 - 1 rounds beyond 96 bits; 2^96 ends in 6, so rounding it once more to 27 decimals
+  // gives what the exact quotient would.
+  return numbers_internal::RoundToDecimal(negative, quotient, scale, false);
 }
 
 // Both magnitudes brought to the larger of the two scales.

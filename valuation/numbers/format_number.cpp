@@ -48,46 +48,37 @@ Pattern ReadPattern(std::string_view text) {
   return pattern;
 }
 
-void AppendGrouped(std::string_view digits, bool grouped, std::string* out) {
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (grouped && i > 0 && (digits.size() - i) % 3 == 0) out->push_back(',');
-    out->push_back(digits[i]);
-  }
-}
-
 std::string Format(numbers_internal::DecimalDigits value, std::string_view pattern_text) {
   const Pattern pattern = ReadPattern(pattern_text);
   numbers_internal::RoundAwayFromZero(&value, pattern.max_decimals);
 
+  // The digit of the rounded value at a power of ten, zero outside its significant digits.
   const long long count = static_cast<long long>(value.digits.size());
-  const long long whole_count = value.IsZero() ? 0 : std::max(0LL, value.exponent + 1LL);
-  std::string whole;
-  if (whole_count > 0) {
-    whole.assign(value.digits, 0, static_cast<std::size_t>(std::min(count, whole_count)));
-    whole.append(static_cast<std::size_t>(std::max(0LL, whole_count - count)), '0');
-  }
-  if (whole.size() < pattern.min_whole_digits) {
-    whole.insert(0, pattern.min_whole_digits - whole.size(), '0');
-  }
-
-  std::string fraction;
-  if (!value.IsZero() && count > whole_count) {
-    // Zeros between the point and the first digit, then the digits after the whole part.
-    fraction.assign(static_cast<std::size_t>(std::max(0LL, -1LL - value.exponent)), '0');
-    fraction.append(value.digits, static_cast<std::size_t>(whole_count));
-  }
-  if (fraction.size() < static_cast<std::size_t>(pattern.min_decimals)) {
-    fraction.append(static_cast<std::size_t>(pattern.min_decimals) - fraction.size(), '0');
-  }
+  auto digit_at = [&](long long power) {
+    const long long index = value.exponent - power;
+    return index >= 0 && index < count ? value.digits[static_cast<std::size_t>(index)] : '0';
+  };
+  const long long natural_whole = value.IsZero() ? 0 : std::max(0LL, value.exponent + 1LL);
+  const long long whole = std::max(natural_whole, static_cast<long long>(pattern.min_whole_digits));
+  const long long natural_fraction =
+      value.IsZero() ? 0 : std::max(0LL, count - 1 - static_cast<long long>(value.exponent));
+  const long long fraction =
+      pattern.has_point ? std::max(natural_fraction, static_cast<long long>(pattern.min_decimals))
+                        : 0;
 
   std::string out;
+  out.reserve(pattern.prefix.size() + pattern.suffix.size() +
+              static_cast<std::size_t>(whole + whole / 3 + fraction + 2));
   // A value that rounds to zero is written without its sign.
   if (value.negative && !value.IsZero()) out.push_back('-');
   out.append(pattern.prefix);
-  AppendGrouped(whole, pattern.grouped, &out);
+  for (long long power = whole - 1; power >= 0; --power) {
+    out.push_back(digit_at(power));
+    if (pattern.grouped && power > 0 && power % 3 == 0) out.push_back(',');
+  }
   if (pattern.has_point) {
     out.push_back('.');
-    out.append(fraction);
+    for (long long place = 1; place <= fraction; ++place) out.push_back(digit_at(-place));
   }
   out.append(pattern.suffix);
   return out;

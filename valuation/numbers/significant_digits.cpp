@@ -23,7 +23,11 @@ void ReadScientific(const char* first, const char* last, SignificantDigits* out)
     }
   }
   int exponent = 0;
-  if (p != last) std::from_chars(p + (p[1] == '+' ? 2 : 1), last, exponent);
+  if (p != last) {
+    const bool negative = p[1] == '-';
+    for (p += 2; p != last; ++p) exponent = exponent * 10 + (*p - '0');
+    if (negative) exponent = -exponent;
+  }
   out->exponent = exponent;
   while (out->count > 0 && out->digits[out->count - 1] == '0') --out->count;
 }

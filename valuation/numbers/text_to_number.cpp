@@ -197,8 +197,7 @@ NumberResult<DecimalNumber> TextToDecimal(std::string_view text) {
   scanned->ForEachDigit([&](char c) {
     if (seen++ < leading_zeros) return true;
     if (taken < keep) {
-      magnitude.MultiplySmall(10);
-      magnitude.AddSmall(static_cast<std::uint32_t>(c - '0'));
+      magnitude.MultiplyAdd(10, static_cast<std::uint32_t>(c - '0'));
       ++taken;
       return true;
     }

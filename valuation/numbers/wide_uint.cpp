@@ -6,6 +6,16 @@ namespace worthmere::numbers_internal {
 
 std::uint32_t WideUint::DivideSmall(std::uint32_t divisor) {
   assert(divisor != 0);
+  if (size_ <= 2) {
+    // One division instead of one per limb.
+    const std::uint64_t value = Low64();
+    const std::uint64_t quotient = value / divisor;
+    limbs_[0] = static_cast<std::uint32_t>(quotient);
+    limbs_[1] = static_cast<std::uint32_t>(quotient >> 32);
+    size_ = 2;
+    Trim();
+    return static_cast<std::uint32_t>(value % divisor);
+  }
   std::uint64_t remainder = 0;
   for (int i = size_ - 1; i >= 0; --i) {
     const std::uint64_t part = remainder << 32 | limbs_[i];

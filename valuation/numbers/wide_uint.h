@@ -55,12 +55,10 @@ class WideUint {
     if (carry != 0) Push(static_cast<std::uint32_t>(carry));
   }
 
-  void MultiplySmall(std::uint32_t factor) {
-    if (factor == 0) {
-      size_ = 0;
-      return;
-    }
-    std::uint64_t carry = 0;
+  // value = value * factor + addend, for a non-zero factor.
+  void MultiplyAdd(std::uint32_t factor, std::uint32_t addend) {
+    assert(factor != 0);
+    std::uint64_t carry = addend;
     for (int i = 0; i < size_; ++i) {
       carry += static_cast<std::uint64_t>(limbs_[i]) * factor;
       limbs_[i] = static_cast<std::uint32_t>(carry);
@@ -68,6 +66,7 @@ class WideUint {
     }
     if (carry != 0) Push(static_cast<std::uint32_t>(carry));
   }
+  void MultiplySmall(std::uint32_t factor) { MultiplyAdd(factor, 0); }
 
   void MultiplyPow10(int exponent) {
     for (; exponent >= 9; exponent -= 9) MultiplySmall(kSmallPow10[9]);
