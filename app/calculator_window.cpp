@@ -35,6 +35,8 @@ CalculatorWindow::CalculatorWindow(DesktopServices& services, QWidget* parent)
   setFixedSize(TwipsToPixels(8565, kDesignTwipsPerPixel),
                TwipsToPixels(5070, kDesignTwipsPerPixel));
   controls_ = BuildWindowControls(*this);
+  // The first control in the focus order has the focus when the window opens.
+  controls_.Command9->setFocus();
   ConnectEvents();
   Calculator_Load();
 }

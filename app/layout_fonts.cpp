@@ -1,14 +1,22 @@
 #include "app/layout_fonts.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 namespace worthmere {
 
 namespace {
 
+// Design family -> installed family, filled once by ResolveDesignFamilies().
+QHash<QString, QString>& ResolvedFamilies() {
+  static QHash<QString, QString> resolved;
+  return resolved;
+}
+
 QFont MakeFont(const char* family, qreal points, bool bold) {
-  QFont font{QString::fromLatin1(family)};
+  const QString design = QString::fromLatin1(family);
+  QFont font{ResolvedFamilies().value(design, design)};
   font.setPointSizeF(points);
   font.setWeight(bold ? QFont::Bold : QFont::Normal);
   font.setStyleHint(QFont::SansSerif);
@@ -41,14 +49,23 @@ QFont DesignFont(DesignFace face) {
   return MakeFont("Tahoma", 8.25, false);
 }
 
+// One listing of the installed families instead of hasFamily(), which runs fontconfig's alias
+// substitution for every name; and the installed face asked for by its own name, so the toolkit
+// works out one fallback list for it instead of one per missing design family.
 void ResolveDesignFamilies() {
-  QStringList installed;
+  const QStringList families = QFontDatabase::families();
+  QString installed;
   for (const QString& family : kSubstitutes) {
-    if (QFontDatabase::hasFamily(family)) installed << family;
+    if (families.contains(family, Qt::CaseInsensitive)) {
+      installed = family;
+      break;
+    }
   }
+  if (installed.isEmpty()) return;
   for (const char* design : {"Tahoma", "Arial", "System"}) {
     const QString family = QString::fromLatin1(design);
-    if (!QFontDatabase::hasFamily(family)) QFont::insertSubstitutions(family, installed);
+    if (!families.contains(family, Qt::CaseInsensitive))
+      ResolvedFamilies().insert(family, installed);
   }
 }
 

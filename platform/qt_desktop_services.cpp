@@ -72,6 +72,9 @@ void QtDesktopServices::SetAlwaysOnTop(QWidget& window, bool on_top) {
   }
   // QWidget::setWindowFlags would hide a shown window; the window handle changes the hint in place.
   window.overrideWindowFlags(flags);
+  // The window manager may have dropped the state behind the program's back (the user's window
+  // menu); clearing the hint first makes setting it a change that reaches the window manager.
+  if (on_top) handle->setFlags(flags & ~Qt::WindowStaysOnTopHint);
   handle->setFlags(flags);
   if (on_top) window.raise();
 }

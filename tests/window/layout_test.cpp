@@ -178,6 +178,13 @@ std::vector<std::string> TabRound(QWidget& window) {
   return visited;
 }
 
+TEST_F(LayoutTest, FirstInTheOrderHasTheFocusAtStart) {
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Command9"));
+}
+
 TEST_F(LayoutTest, TabFollowsTheDesignOrder) {
   EXPECT_EQ(TabRound(window), kFocusOrder);
   EXPECT_EQ(Find("picStart")->focusPolicy(), Qt::NoFocus);
