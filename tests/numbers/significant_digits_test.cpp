@@ -81,6 +81,24 @@ TEST(FifteenDigitRounding, MatchesTheExactExpansionNextToHalves) {
   }
 }
 
+// From 10^-8 to 10^15, where the figures of the estimate and the keypad lie: short figures, which
+// read back exactly, longer ones, and 16-digit halves, which lie next to a rounding boundary.
+TEST(FifteenDigitRounding, MatchesTheExactExpansionForEverydayMagnitudes) {
+  std::mt19937_64 engine(18);
+  for (int i = 0; i < 20000; ++i) {
+    const int length = i % 4 == 0 ? 15 : static_cast<int>(engine() % 17) + 1;
+    std::string text = std::to_string(engine() % 9 + 1);
+    while (static_cast<int>(text.size()) < length) text.push_back('0' + engine() % 10);
+    if (i % 4 == 0) text.push_back('5');
+    const int first_power = static_cast<int>(engine() % 23) - 8;
+    const int last_power = first_power - static_cast<int>(text.size()) + 1;
+    text.append("e").append(std::to_string(last_power));
+    const double value = Read(text);
+    ASSERT_EQ(UnderTest(value), Reference(value)) << text;
+    ASSERT_EQ(UnderTest(-value), Reference(-value)) << text;
+  }
+}
+
 TEST(FifteenDigitRounding, SubnormalsAndExactTies) {
   for (double value : {4.9406564584124654e-324, 2.2250738585072009e-308, 1e-310, 0.5, 0.125,
                        1234567890123455.0, 9999999999999995.0, 999999999999999.5}) {

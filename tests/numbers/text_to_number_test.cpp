@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -160,7 +163,18 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"1E+29 beyond the decimal range", "1E29", "1E+29", "Overflow"},
         RangeCase{"finest decimal step", "1E-28", "1E-28", "0.0000000000000000000000000001"},
         RangeCase{"28 decimals kept exactly", "0.1234567890123456789012345678", "0.123456789012346",
-                  "0.1234567890123456789012345678"}),
+                  "0.1234567890123456789012345678"},
+        RangeCase{"19 digits", "9999999999999999999", "1E+19", "9999999999999999999"},
+        RangeCase{"20 digits", "18446744073709551616", "1.84467440737096E+19",
+                  "18446744073709551616"},
+        RangeCase{"19 digits with leading zeros", "0.000000000000000001", "1E-18",
+                  "0.000000000000000001"},
+        RangeCase{"20 digits with leading zeros", "0.0000000000000000001", "1E-19",
+                  "0.0000000000000000001"},
+        RangeCase{"exponent below the finest decimal step", "1.5E-28", "1.5E-28",
+                  "0.0000000000000000000000000002"},
+        RangeCase{"exponent beyond the exact double powers of ten", "1E23", "1E+23",
+                  "100000000000000000000000"}),
     testing::RowName<::testing::TestParamInfo<RangeCase>>);
 
 struct LongDecimalCase {
@@ -212,6 +226,42 @@ TEST(LongDoubles, DigitsFarBeyondThePrecisionStillDecideTheTie) {
   EXPECT_EQ(*TextToDouble(tie + "." + std::string(2000, '0')), 9007199254740992.0);
   EXPECT_EQ(*TextToDouble(tie + "." + std::string(2000, '0') + "1"), 9007199254740994.0);
   EXPECT_EQ(*TextToDouble(tie + std::string(2000, '0') + "1E-2001"), 9007199254740994.0);
+}
+
+// Texts the plain parser cannot take ("$") with at most 19 digits, next to the same texts with
+// enough leading zeros for the general way: both must give the same double, bit for bit, and
+// the same decimal, scale included.
+TEST(ShortTexts, ReadAsTheGeneralWay) {
+  std::mt19937_64 engine(19);
+  for (int i = 0; i < 2000; ++i) {
+    const int length = static_cast<int>(engine() % 19) + 1;
+    std::string digits;
+    for (int d = 0; d < length; ++d) digits.push_back(static_cast<char>('0' + engine() % 10));
+    if (engine() % 2 == 0) digits.insert(engine() % (digits.size() + 1), ".");
+    if (engine() % 4 == 0)
+      digits.append("E").append(std::to_string(static_cast<int>(engine() % 61) - 30));
+    if (digits == "." || digits.starts_with(".E")) continue;
+    const std::string prefix = engine() % 2 == 0 ? "-$" : "$";
+    const std::string text = prefix + digits;
+    const std::string general = prefix + std::string(20, '0') + digits;
+
+    const NumberResult<double> short_double = TextToDouble(text);
+    const NumberResult<double> general_double = TextToDouble(general);
+    ASSERT_EQ(short_double.ok(), general_double.ok()) << text;
+    if (short_double) {
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(*short_double),
+                std::bit_cast<std::uint64_t>(*general_double))
+          << text;
+    }
+    const NumberResult<DecimalNumber> short_decimal = TextToDecimal(text);
+    const NumberResult<DecimalNumber> general_decimal = TextToDecimal(general);
+    ASSERT_EQ(short_decimal.ok(), general_decimal.ok()) << text;
+    if (short_decimal) {
+      ASSERT_EQ(NumberToText(*short_decimal), NumberToText(*general_decimal)) << text;
+      ASSERT_EQ(short_decimal->Scale(), general_decimal->Scale()) << text;
+      ASSERT_EQ(short_decimal->IsNegative(), general_decimal->IsNegative()) << text;
+    }
+  }
 }
 
 struct HugeInputCase {

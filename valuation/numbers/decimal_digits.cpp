@@ -1,12 +1,16 @@
 #include "valuation/numbers/decimal_digits.h"
 
+#include <algorithm>
+#include <cassert>
+
+#include "valuation/numbers/decimal_rounding.h"
+
 namespace worthmere::numbers_internal {
 
 namespace {
 
 void DropTrailingZeros(DecimalDigits* value) {
-  const auto last = value->digits.find_last_not_of('0');
-  value->digits.resize(last == std::string::npos ? 0 : last + 1);
+  while (value->count > 0 && value->digits[value->count - 1] == '0') --value->count;
 }
 
 }  // namespace
@@ -14,7 +18,8 @@ void DropTrailingZeros(DecimalDigits* value) {
 DecimalDigits DigitsOf(const SignificantDigits& value) {
   DecimalDigits result;
   result.negative = value.negative;
-  result.digits.assign(value.digits, value.count);
+  result.count = value.count;
+  std::copy_n(value.digits, value.count, result.digits);
   result.exponent = value.exponent;
   return result;
 }
@@ -23,8 +28,8 @@ DecimalDigits DigitsOf(const DecimalNumber& value) {
   DecimalDigits result;
   result.negative = value.IsNegative();
   if (value.IsZero()) return result;
-  result.digits = value.MagnitudeDigits();
-  result.exponent = static_cast<int>(result.digits.size()) - 1 - value.Scale();
+  result.count = WriteMagnitudeDigits(value, result.digits);
+  result.exponent = result.count - 1 - value.Scale();
   DropTrailingZeros(&result);
   return result;
 }
@@ -32,48 +37,49 @@ DecimalDigits DigitsOf(const DecimalNumber& value) {
 void RoundAwayFromZero(DecimalDigits* value, int decimals) {
   // Digits from the first one down to the power -decimals stay.
   const long long keep = static_cast<long long>(value->exponent) + decimals + 1;
-  if (keep >= static_cast<long long>(value->digits.size())) return;
+  if (keep >= value->count) return;
   if (keep < 0) {
-    value->digits.clear();
+    value->count = 0;
     return;
   }
   const bool up = value->digits[keep] >= '5';
-  value->digits.resize(keep);
+  value->count = static_cast<int>(keep);
   if (up) {
-    auto i = value->digits.size();
-    while (i > 0 && value->digits[i - 1] == '9') value->digits[--i] = '0';
+    int i = value->count;
+    while (i > 0 && value->digits[i - 1] == '9') --i;
     if (i == 0) {
       // All nines, or nothing kept: the carry makes a new first digit one place up.
-      value->digits.insert(value->digits.begin(), '1');
+      value->digits[0] = '1';
+      value->count = 1;
       ++value->exponent;
-    } else {
-      ++value->digits[i - 1];
+      return;
     }
+    ++value->digits[i - 1];
+    value->count = i;
   }
   DropTrailingZeros(value);
 }
 
-void AppendPlain(const DecimalDigits& value, std::string* out) {
+char* WritePlain(const DecimalDigits& value, char* out) {
   if (value.IsZero()) {
-    out->push_back('0');
-    return;
+    *out++ = '0';
+    return out;
   }
-  const auto count = static_cast<long long>(value.digits.size());
+  assert(value.exponent >= -29 && value.exponent <= 28);
   if (value.exponent < 0) {
-    out->append("0.");
-    out->append(static_cast<std::size_t>(-value.exponent - 1), '0');
-    out->append(value.digits);
-    return;
+    *out++ = '0';
+    *out++ = '.';
+    out = std::fill_n(out, -value.exponent - 1, '0');
+    return std::copy_n(value.digits, value.count, out);
   }
-  const long long whole = static_cast<long long>(value.exponent) + 1;
-  if (count <= whole) {
-    out->append(value.digits);
-    out->append(static_cast<std::size_t>(whole - count), '0');
-    return;
+  const int whole = value.exponent + 1;
+  if (value.count <= whole) {
+    out = std::copy_n(value.digits, value.count, out);
+    return std::fill_n(out, whole - value.count, '0');
   }
-  out->append(value.digits, 0, static_cast<std::size_t>(whole));
-  out->push_back('.');
-  out->append(value.digits, static_cast<std::size_t>(whole));
+  out = std::copy_n(value.digits, whole, out);
+  *out++ = '.';
+  return std::copy_n(value.digits + whole, value.count - whole, out);
 }
 
 }  // namespace worthmere::numbers_internal

@@ -1,9 +1,13 @@
 #include "valuation/numbers/decimal_number.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 
 #include "valuation/numbers/decimal_rounding.h"
 #include "valuation/numbers/significant_digits.h"
@@ -95,6 +99,30 @@ NumberResult<DecimalNumber> DivideBySmall(bool negative, WideUint quotient, int 
   return numbers_internal::RoundToDecimal(negative, quotient, scale, false);
 }
 
+// 10^k for k = 0..19, all below 2^64.
+constexpr auto kPow10 = [] {
+  std::array<std::uint64_t, 20> powers{};
+  powers[0] = 1;
+  for (std::size_t k = 1; k < powers.size(); ++k) powers[k] = powers[k - 1] * 10;
+  return powers;
+}();
+
+// The largest magnitude that times 10^k stays below 2^64.
+constexpr auto kLargestToScale = [] {
+  std::array<std::uint64_t, kPow10.size()> largest{};
+  for (std::size_t k = 0; k < largest.size(); ++k) largest[k] = UINT64_MAX / kPow10[k];
+  return largest;
+}();
+
+// The magnitude times 10^shift, when it is below 2^64.
+std::optional<std::uint64_t> ScaledMagnitude64(const DecimalNumber& value, int shift) {
+  if (value.MagnitudeHigh() != 0 || shift >= static_cast<int>(kPow10.size()) ||
+      value.MagnitudeLow() > kLargestToScale[shift]) {
+    return std::nullopt;
+  }
+  return value.MagnitudeLow() * kPow10[shift];
+}
+
 // Both magnitudes brought to the larger of the two scales.
 int AlignScales(const DecimalNumber& a, const DecimalNumber& b, WideUint* x, WideUint* y) {
   const int scale = std::max(a.Scale(), b.Scale());
@@ -111,6 +139,23 @@ namespace numbers_internal {
 
 WideUint MagnitudeOf(const DecimalNumber& value) {
   return WideUint::FromMagnitude(value.MagnitudeLow(), value.MagnitudeHigh());
+}
+
+int WriteMagnitudeDigits(const DecimalNumber& value, char* out) {
+  constexpr int kMaxDigits = 29;
+  if (value.MagnitudeHigh() == 0) {
+    return static_cast<int>(std::to_chars(out, out + kMaxDigits, value.MagnitudeLow()).ptr - out);
+  }
+  // At 2^64 or more: the top digits, then two groups of nine. 2^96 / 10^18 is below 2^64.
+  WideUint magnitude = MagnitudeOf(value);
+  const std::uint32_t lower = magnitude.DividePow10(9);
+  const std::uint32_t middle = magnitude.DividePow10(9);
+  char* p = std::to_chars(out, out + kMaxDigits, magnitude.Low64()).ptr;
+  for (std::uint32_t group : {middle, lower}) {
+    p += 9;
+    for (int i = 1; i <= 9; ++i, group /= 10) p[-i] = static_cast<char>('0' + group % 10);
+  }
+  return static_cast<int>(p - out);
 }
 
 NumberResult<DecimalNumber> RoundToDecimal(bool negative, WideUint magnitude, int scale,
@@ -184,19 +229,8 @@ NumberResult<DecimalNumber> DecimalNumber::FromDouble(double value) {
 }
 
 std::string DecimalNumber::MagnitudeDigits() const {
-  WideUint magnitude = numbers_internal::MagnitudeOf(*this);
-  if (magnitude.IsZero()) return "0";
-  char buffer[40];
-  char* end = buffer + sizeof buffer;
-  char* p = end;
-  while (!magnitude.IsZero()) {
-    std::uint32_t chunk = magnitude.DividePow10(9);
-    for (int i = 0; i < 9 && (chunk != 0 || !magnitude.IsZero()); ++i) {
-      *--p = static_cast<char>('0' + chunk % 10);
-      chunk /= 10;
-    }
-  }
-  return std::string(p, end);
+  char digits[29];
+  return std::string(digits, numbers_internal::WriteMagnitudeDigits(*this, digits));
 }
 
 double DecimalNumber::ToDouble() const {
@@ -205,8 +239,7 @@ double DecimalNumber::ToDouble() const {
   char buffer[48];
   char* p = buffer;
   if (IsNegative()) *p++ = '-';
-  const std::string digits = MagnitudeDigits();
-  p = std::copy(digits.begin(), digits.end(), p);
+  p += numbers_internal::WriteMagnitudeDigits(*this, p);
   *p++ = 'e';
   p = std::to_chars(p, buffer + sizeof buffer, -scale_).ptr;
   double result = 0;
@@ -232,6 +265,10 @@ std::strong_ordering operator<=>(const DecimalNumber& a, const DecimalNumber& b)
   if (a.IsNegative() != b.IsNegative()) {
     return a.IsNegative() ? std::strong_ordering::less : std::strong_ordering::greater;
   }
+  const int scale = std::max(a.Scale(), b.Scale());
+  const std::optional<std::uint64_t> x64 = ScaledMagnitude64(a, scale - a.Scale());
+  const std::optional<std::uint64_t> y64 = ScaledMagnitude64(b, scale - b.Scale());
+  if (x64 && y64) return a.IsNegative() ? *y64 <=> *x64 : *x64 <=> *y64;
   WideUint x;
   WideUint y;
   AlignScales(a, b, &x, &y);
@@ -240,9 +277,22 @@ std::strong_ordering operator<=>(const DecimalNumber& a, const DecimalNumber& b)
 }
 
 NumberResult<DecimalNumber> Add(const DecimalNumber& a, const DecimalNumber& b) {
+  const int scale = std::max(a.Scale(), b.Scale());
+  const std::optional<std::uint64_t> x64 = ScaledMagnitude64(a, scale - a.Scale());
+  const std::optional<std::uint64_t> y64 = ScaledMagnitude64(b, scale - b.Scale());
+  if (x64 && y64) {
+    // Exact when the magnitudes' sum stays below 2^64, as their difference always does.
+    if (a.IsNegative() != b.IsNegative()) {
+      if (*x64 >= *y64) return *DecimalNumber::FromParts(a.IsNegative(), *x64 - *y64, 0, scale);
+      return *DecimalNumber::FromParts(b.IsNegative(), *y64 - *x64, 0, scale);
+    }
+    if (*x64 <= UINT64_MAX - *y64) {
+      return *DecimalNumber::FromParts(a.IsNegative(), *x64 + *y64, 0, scale);
+    }
+  }
   WideUint x;
   WideUint y;
-  const int scale = AlignScales(a, b, &x, &y);
+  AlignScales(a, b, &x, &y);
   if (a.IsNegative() == b.IsNegative()) {
     return numbers_internal::RoundToDecimal(a.IsNegative(), WideUint::Add(x, y), scale, false);
   }
@@ -257,10 +307,16 @@ NumberResult<DecimalNumber> Subtract(const DecimalNumber& a, const DecimalNumber
 }
 
 NumberResult<DecimalNumber> Multiply(const DecimalNumber& a, const DecimalNumber& b) {
+  const bool negative = a.IsNegative() != b.IsNegative();
+  const int scale = a.Scale() + b.Scale();
+  // Exact when the product stays below 2^64 and the scale is one the type holds.
+  if (a.MagnitudeHigh() == 0 && b.MagnitudeHigh() == 0 && scale <= DecimalNumber::kMaxScale &&
+      std::bit_width(a.MagnitudeLow()) + std::bit_width(b.MagnitudeLow()) <= 64) {
+    return *DecimalNumber::FromParts(negative, a.MagnitudeLow() * b.MagnitudeLow(), 0, scale);
+  }
   const WideUint product =
       WideUint::Multiply(numbers_internal::MagnitudeOf(a), numbers_internal::MagnitudeOf(b));
-  return numbers_internal::RoundToDecimal(a.IsNegative() != b.IsNegative(), product,
-                                          a.Scale() + b.Scale(), false);
+  return numbers_internal::RoundToDecimal(negative, product, scale, false);
 }
 
 NumberResult<DecimalNumber> Divide(const DecimalNumber& a, const DecimalNumber& b) {

@@ -17,4 +17,8 @@ NumberResult<DecimalNumber> RoundToDecimal(bool negative, WideUint magnitude, in
 // The value's magnitude as a wide integer.
 WideUint MagnitudeOf(const DecimalNumber& value);
 
+// Writes the magnitude's decimal digits without leading zeros ("0" for zero) at `out`, which has
+// room for 29, and returns how many.
+int WriteMagnitudeDigits(const DecimalNumber& value, char* out);
+
 }  // namespace worthmere::numbers_internal

@@ -48,39 +48,54 @@ Pattern ReadPattern(std::string_view text) {
   return pattern;
 }
 
+// Writes the digits of the powers of ten from `high` down to `low`, zeros outside the value's
+// significant digits, and returns the end.
+char* WriteDigits(const numbers_internal::DecimalDigits& value, long long high, long long low,
+                  char* out) {
+  if (high < low) return out;
+  const long long last = value.exponent - value.count + 1;
+  const long long digits_high = std::min(high, static_cast<long long>(value.exponent));
+  const long long digits_low = std::max(low, last);
+  if (digits_high < digits_low) return std::fill_n(out, high - low + 1, '0');
+  out = std::fill_n(out, high - digits_high, '0');
+  out =
+      std::copy_n(value.digits + (value.exponent - digits_high), digits_high - digits_low + 1, out);
+  return std::fill_n(out, digits_low - low, '0');
+}
+
 std::string Format(numbers_internal::DecimalDigits value, std::string_view pattern_text) {
   const Pattern pattern = ReadPattern(pattern_text);
   numbers_internal::RoundAwayFromZero(&value, pattern.max_decimals);
 
-  // The digit of the rounded value at a power of ten, zero outside its significant digits.
-  const long long count = static_cast<long long>(value.digits.size());
-  auto digit_at = [&](long long power) {
-    const long long index = value.exponent - power;
-    return index >= 0 && index < count ? value.digits[static_cast<std::size_t>(index)] : '0';
-  };
   const long long natural_whole = value.IsZero() ? 0 : std::max(0LL, value.exponent + 1LL);
   const long long whole = std::max(natural_whole, static_cast<long long>(pattern.min_whole_digits));
   const long long natural_fraction =
-      value.IsZero() ? 0 : std::max(0LL, count - 1 - static_cast<long long>(value.exponent));
+      value.IsZero() ? 0 : std::max(0LL, value.count - 1LL - value.exponent);
   const long long fraction =
       pattern.has_point ? std::max(natural_fraction, static_cast<long long>(pattern.min_decimals))
                         : 0;
-
-  std::string out;
-  out.reserve(pattern.prefix.size() + pattern.suffix.size() +
-              static_cast<std::size_t>(whole + whole / 3 + fraction + 2));
   // A value that rounds to zero is written without its sign.
-  if (value.negative && !value.IsZero()) out.push_back('-');
-  out.append(pattern.prefix);
-  for (long long power = whole - 1; power >= 0; --power) {
-    out.push_back(digit_at(power));
-    if (pattern.grouped && power > 0 && power % 3 == 0) out.push_back(',');
+  const bool minus = value.negative && !value.IsZero();
+  const long long groups = pattern.grouped && whole > 0 ? (whole - 1) / 3 : 0;
+
+  std::string out(static_cast<std::size_t>(minus + whole + groups + pattern.has_point + fraction) +
+                      pattern.prefix.size() + pattern.suffix.size(),
+                  '\0');
+  char* p = out.data();
+  if (minus) *p++ = '-';
+  p = std::copy(pattern.prefix.begin(), pattern.prefix.end(), p);
+  // The whole part in groups of three counted from the point: the first may be shorter.
+  long long group = pattern.grouped ? (whole - 1) % 3 + 1 : whole;
+  for (long long power = whole - 1; power >= 0; group = 3) {
+    p = WriteDigits(value, power, power - group + 1, p);
+    power -= group;
+    if (power >= 0) *p++ = ',';
   }
   if (pattern.has_point) {
-    out.push_back('.');
-    for (long long place = 1; place <= fraction; ++place) out.push_back(digit_at(-place));
+    *p++ = '.';
+    p = WriteDigits(value, -1, -fraction, p);
   }
-  out.append(pattern.suffix);
+  std::copy(pattern.suffix.begin(), pattern.suffix.end(), p);
   return out;
 }
 

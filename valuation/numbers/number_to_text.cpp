@@ -1,5 +1,7 @@
 #include "valuation/numbers/number_to_text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -11,17 +13,17 @@ namespace worthmere {
 namespace {
 
 // Exponent form: 1E+15, 1E-05, 1.23456789012346E+15.
-void AppendExponentForm(const numbers_internal::DecimalDigits& value, std::string* out) {
-  out->push_back(value.digits[0]);
-  if (value.digits.size() > 1) {
-    out->push_back('.');
-    out->append(value.digits, 1);
+char* WriteExponentForm(const numbers_internal::DecimalDigits& value, char* out) {
+  *out++ = value.digits[0];
+  if (value.count > 1) {
+    *out++ = '.';
+    out = std::copy_n(value.digits + 1, value.count - 1, out);
   }
-  out->push_back('E');
-  out->push_back(value.exponent < 0 ? '-' : '+');
+  *out++ = 'E';
+  *out++ = value.exponent < 0 ? '-' : '+';
   const int exponent = std::abs(value.exponent);
-  if (exponent < 10) out->push_back('0');
-  out->append(std::to_string(exponent));
+  if (exponent < 10) *out++ = '0';
+  return std::to_chars(out, out + 3, exponent).ptr;
 }
 
 }  // namespace
@@ -32,22 +34,25 @@ std::string NumberToText(double value) {
   const numbers_internal::DecimalDigits digits =
       numbers_internal::DigitsOf(numbers_internal::RoundTo15Digits(value));
   if (digits.IsZero()) return "0";
-  std::string out;
-  if (digits.negative) out.push_back('-');
+  // The sign, 15 digits, a point and "E+308" at most in exponent form.
+  char buffer[32];
+  char* p = buffer;
+  if (digits.negative) *p++ = '-';
   if (digits.exponent >= -4 && digits.exponent <= 14) {
-    numbers_internal::AppendPlain(digits, &out);
+    p = numbers_internal::WritePlain(digits, p);
   } else {
-    AppendExponentForm(digits, &out);
+    p = WriteExponentForm(digits, p);
   }
-  return out;
+  return std::string(buffer, p);
 }
 
 std::string NumberToText(const DecimalNumber& value) {
   const numbers_internal::DecimalDigits digits = numbers_internal::DigitsOf(value);
-  std::string out;
-  if (digits.negative) out.push_back('-');
-  numbers_internal::AppendPlain(digits, &out);
-  return out;
+  char buffer[1 + numbers_internal::kMaxPlainLength];
+  char* p = buffer;
+  if (digits.negative) *p++ = '-';
+  p = numbers_internal::WritePlain(digits, p);
+  return std::string(buffer, p);
 }
 
 std::string NumberToText(std::int16_t value) { return std::to_string(value); }

@@ -4,8 +4,10 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace worthmere::numbers_internal {
 
@@ -64,6 +66,40 @@ bool ExactTieDigits(double magnitude, SignificantDigits* out) {
   return true;
 }
 
+// The powers of ten that are exact doubles.
+constexpr double kExactPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The rounding for a double below 10^15: scaled by the most decimals k <= 22 that keep it below
+// 10^15, it has 15 digits before the point. 10^k is an exact double, so the product is exact to
+// within 1/16, its half unit below 2^50; unless its fraction lies that near a half, rounding it to
+// an integer rounds the exact product alike. False for values too small, too large or too near a
+// half for this.
+bool RoundByScaling(double magnitude, SignificantDigits* out) {
+  constexpr double kLimit = 1e15;
+  constexpr double kDoubt = 0.125;
+  if (magnitude >= kLimit) return false;
+  int decimals = 0;
+  while (decimals + 1 < static_cast<int>(std::size(kExactPow10)) &&
+         magnitude * kExactPow10[decimals + 1] < kLimit) {
+    ++decimals;
+  }
+  const double scaled = magnitude * kExactPow10[decimals];
+  // Above 10^14 by at least one unit in the last place, so the exact product is too.
+  if (!(scaled > kLimit / 10)) return false;
+  const auto whole = static_cast<std::uint64_t>(scaled);
+  const double fraction = scaled - static_cast<double>(whole);
+  if (std::abs(fraction - 0.5) <= kDoubt) return false;
+  const std::uint64_t digits = whole + (fraction > 0.5 ? 1 : 0);
+  // 16 characters for 10^15, when the rounding carries.
+  out->count = static_cast<int>(
+      std::to_chars(out->digits, out->digits + sizeof out->digits, digits).ptr - out->digits);
+  out->exponent = out->count - 1 - decimals;
+  while (out->count > 0 && out->digits[out->count - 1] == '0') --out->count;
+  return true;
+}
+
 // Adds one unit in the place of the last digit kept, carrying to a new leading digit when needed.
 void RoundUpInMagnitude(SignificantDigits* out) {
   int i = out->count - 1;
@@ -85,6 +121,7 @@ SignificantDigits RoundTo15Digits(double value) {
   result.negative = std::signbit(value);
   if (value == 0) return result;
   const double magnitude = std::fabs(value);
+  if (RoundByScaling(magnitude, &result)) return result;
   char buffer[40];
 
   // The shortest form that reads back as the same double: with 15 digits or fewer it is already

@@ -1,8 +1,10 @@
 #include "valuation/numbers/text_to_number.h"
 
 #include <algorithm>
+#include <cassert>
 #include <charconv>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 
 #include "valuation/numbers/decimal_rounding.h"
@@ -26,6 +28,20 @@ struct ScannedNumber {
   std::int64_t DigitCount() const {
     return whole_digits + static_cast<std::int64_t>(fraction.size());
   }
+  // Most typed figures have at most 19 digits, so that all of them, leading zeros included, make
+  // one integer below 2^64.
+  bool IsShort() const { return DigitCount() <= 19; }
+  std::uint64_t ShortDigits() const {
+    assert(IsShort());
+    std::uint64_t digits = 0;
+    ForEachDigit([&digits](char c) {
+      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+      return true;
+    });
+    return digits;
+  }
+  // The power of ten of the last digit.
+  std::int64_t LastPower() const { return exponent - static_cast<std::int64_t>(fraction.size()); }
   // Calls `visit` with each digit of the whole part, then of the fraction, until it returns false.
   template <typename Visit>
   void ForEachDigit(Visit visit) const {
@@ -112,12 +128,32 @@ std::optional<double> ReadPlainNumber(std::string_view text) {
   return value;
 }
 
+// The powers of ten that are exact doubles.
+constexpr double kExactPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The nearest double when the digits and the power of ten are both exact doubles: then one
+// correctly rounded multiplication or division gives it.
+std::optional<double> ExactShortDouble(const ScannedNumber& number) {
+  constexpr std::uint64_t kExactIntegers = std::uint64_t{1} << 53;
+  constexpr std::int64_t kMaxPower = std::size(kExactPow10) - 1;
+  const std::int64_t power = number.LastPower();
+  if (!number.IsShort() || power < -kMaxPower || power > kMaxPower) return std::nullopt;
+  const std::uint64_t digits = number.ShortDigits();
+  if (digits > kExactIntegers) return std::nullopt;
+  const auto magnitude = static_cast<double>(digits);
+  const double value = power < 0 ? magnitude / kExactPow10[-power] : magnitude * kExactPow10[power];
+  return number.negative ? -value : value;
+}
+
 }  // namespace
 
 NumberResult<double> TextToDouble(std::string_view text) {
   if (const std::optional<double> value = ReadPlainNumber(text)) return *value;
   const std::optional<ScannedNumber> scanned = Scan(text);
   if (!scanned) return NumberError::NotANumber;
+  if (const std::optional<double> value = ExactShortDouble(*scanned)) return *value;
 
   // The general way: the parser gets the significant digits and a plain exponent. Digits beyond
   // the 800th never change the nearest double (the 767th can), provided a dropped non-zero tail
@@ -170,6 +206,15 @@ NumberResult<double> TextToDouble(std::string_view text) {
 NumberResult<DecimalNumber> TextToDecimal(std::string_view text) {
   const std::optional<ScannedNumber> scanned = Scan(text);
   if (!scanned) return NumberError::NotANumber;
+  if (scanned->IsShort()) {
+    const std::uint64_t digits = scanned->ShortDigits();
+    // Zero, as below, is positive with no decimals.
+    if (digits == 0) return DecimalNumber();
+    const std::int64_t power = scanned->LastPower();
+    if (power <= 0 && power >= -DecimalNumber::kMaxScale) {
+      return *DecimalNumber::FromParts(scanned->negative, digits, 0, static_cast<int>(-power));
+    }
+  }
 
   std::int64_t leading_zeros = 0;
   scanned->ForEachDigit([&](char c) {
