@@ -56,6 +56,30 @@ DecimalNumber WithoutTrailingZeros(const DecimalNumber& value) {
   return Make(value.IsNegative(), magnitude, scale);
 }
 
+// 10^k for k = 0..19, all below 2^64.
+constexpr auto kPow10 = [] {
+  std::array<std::uint64_t, 20> powers{};
+  powers[0] = 1;
+  for (std::size_t k = 1; k < powers.size(); ++k) powers[k] = powers[k - 1] * 10;
+  return powers;
+}();
+
+// The largest magnitude that times 10^k stays below 2^64.
+constexpr auto kLargestToScale = [] {
+  std::array<std::uint64_t, kPow10.size()> largest{};
+  for (std::size_t k = 0; k < largest.size(); ++k) largest[k] = UINT64_MAX / kPow10[k];
+  return largest;
+}();
+
+// The magnitude times 10^shift, when it is below 2^64.
+std::optional<std::uint64_t> ScaledMagnitude64(const DecimalNumber& value, int shift) {
+  if (value.MagnitudeHigh() != 0 || shift >= static_cast<int>(kPow10.size()) ||
+      value.MagnitudeLow() > kLargestToScale[shift]) {
+    return std::nullopt;
+  }
+  return value.MagnitudeLow() * kPow10[shift];
+}
+
 // Long division by a divisor below 2^32, nine digits at a time, until the quotient is exact or
 // has all the digits the type keeps; an exact quotient so gets no trailing zeros.
 NumberResult<DecimalNumber> DivideBySmall(bool negative, WideUint quotient, int scale,
@@ -99,28 +123,102 @@ NumberResult<DecimalNumber> DivideBySmall(bool negative, WideUint quotient, int 
   return numbers_internal::RoundToDecimal(negative, quotient, scale, false);
 }
 
-// 10^k for k = 0..19, all below 2^64.
-constexpr auto kPow10 = [] {
-  std::array<std::uint64_t, 20> powers{};
-  powers[0] = 1;
-  for (std::size_t k = 1; k < powers.size(); ++k) powers[k] = powers[k - 1] * 10;
-  return powers;
-}();
+// A quotient of up to 126 bits in two halves; it fits a magnitude while `high` is below 2^32.
+struct Wide128 {
+  std::uint64_t low = 0;
+  std::uint64_t high = 0;
+};
 
-// The largest magnitude that times 10^k stays below 2^64.
-constexpr auto kLargestToScale = [] {
-  std::array<std::uint64_t, kPow10.size()> largest{};
-  for (std::size_t k = 0; k < largest.size(); ++k) largest[k] = UINT64_MAX / kPow10[k];
-  return largest;
-}();
+// value * factor + addend, for a value below 2^96.
+Wide128 MultiplyAdd(Wide128 value, std::uint32_t factor, std::uint32_t addend) {
+  constexpr std::uint64_t kLow32 = 0xFFFFFFFF;
+  const std::uint64_t part0 = (value.low & kLow32) * factor + addend;
+  const std::uint64_t part1 = (value.low >> 32) * factor + (part0 >> 32);
+  return {part1 << 32 | (part0 & kLow32), value.high * factor + (part1 >> 32)};
+}
 
-// The magnitude times 10^shift, when it is below 2^64.
-std::optional<std::uint64_t> ScaledMagnitude64(const DecimalNumber& value, int shift) {
-  if (value.MagnitudeHigh() != 0 || shift >= static_cast<int>(kPow10.size()) ||
-      value.MagnitudeLow() > kLargestToScale[shift]) {
-    return std::nullopt;
+bool FitsMagnitude(Wide128 value) { return value.high <= UINT32_MAX; }
+
+// Adds one; false when that reaches 2^96.
+bool Increment(Wide128* value) {
+  if (++value->low == 0) ++value->high;
+  return FitsMagnitude(*value);
+}
+
+// `quotient` followed by the `digits` digits of `chunk` passes 2^96: as few of the chunk's digits
+// as make it fit go, rounding half to even; `sticky` says the division left a remainder.
+// Nullopt when rounding up reaches 2^96.
+std::optional<DecimalNumber> CutChunk(bool negative, Wide128 quotient, int scale, int digits,
+                                      std::uint32_t chunk, bool sticky) {
+  const Wide128 full = MultiplyAdd(quotient, numbers_internal::SmallPow10(digits), chunk);
+  const int bits = 64 + std::bit_width(full.high);
+  // 0.30102 is just below log10(2): dropping fewer digits leaves 97 bits or more.
+  int drop = std::min(digits, (bits - 97) * 30102 / 100000 + 1);
+  Wide128 kept = MultiplyAdd(quotient, numbers_internal::SmallPow10(digits - drop),
+                             chunk / numbers_internal::SmallPow10(drop));
+  while (!FitsMagnitude(kept)) {
+    ++drop;
+    kept = MultiplyAdd(quotient, numbers_internal::SmallPow10(digits - drop),
+                       chunk / numbers_internal::SmallPow10(drop));
   }
-  return value.MagnitudeLow() * kPow10[shift];
+  const std::uint32_t dropped = chunk % numbers_internal::SmallPow10(drop);
+  const std::uint32_t half = 5 * numbers_internal::SmallPow10(drop - 1);
+  if (dropped > half || (dropped == half && (sticky || (kept.low & 1) != 0))) {
+    if (!Increment(&kept)) return std::nullopt;
+  }
+  return DecimalNumber::FromParts(negative, kept.low, static_cast<std::uint32_t>(kept.high),
+                                  scale + digits - drop);
+}
+
+// The quotient of a dividend below 2^64 by a divisor below 2^32, kept in two words instead of a
+// wide integer; the same digits as DivideBySmall. Nullopt for the rare quotients that round up to
+// 2^96, which the general path handles.
+std::optional<DecimalNumber> DivideShort(bool negative, std::uint64_t dividend, int scale,
+                                         std::uint32_t divisor) {
+  const std::uint64_t whole = dividend / divisor;
+  std::uint64_t remainder = dividend % divisor;
+  if (remainder == 0) {
+    std::uint64_t magnitude = whole;
+    while (scale > 0 && magnitude % 10 == 0) {
+      magnitude /= 10;
+      --scale;
+    }
+    return DecimalNumber::FromParts(negative, magnitude, 0, scale);
+  }
+  const double reciprocal = 1.0 / divisor;
+  const auto wide_divisor = static_cast<std::int64_t>(divisor);
+  Wide128 quotient{whole, 0};
+  while (scale < DecimalNumber::kMaxScale) {
+    int digits = std::min(9, DecimalNumber::kMaxScale - scale);
+    const auto extended = static_cast<std::int64_t>(remainder * kPow10[digits]);
+    auto next = static_cast<std::int64_t>(static_cast<double>(extended) * reciprocal);
+    std::int64_t rest = extended - next * wide_divisor;
+    for (; rest < 0; rest += wide_divisor) --next;
+    for (; rest >= wide_divisor; rest -= wide_divisor) ++next;
+    remainder = static_cast<std::uint64_t>(rest);
+    // The last digits of an exact quotient end in a non-zero one.
+    while (remainder == 0 && next % 10 == 0) {
+      next /= 10;
+      --digits;
+    }
+    const auto chunk = static_cast<std::uint32_t>(next);
+    const Wide128 longer = MultiplyAdd(quotient, numbers_internal::SmallPow10(digits), chunk);
+    if (!FitsMagnitude(longer)) {
+      return CutChunk(negative, quotient, scale, digits, chunk, remainder != 0);
+    }
+    quotient = longer;
+    scale += digits;
+    if (remainder == 0) {
+      return DecimalNumber::FromParts(negative, quotient.low,
+                                      static_cast<std::uint32_t>(quotient.high), scale);
+    }
+  }
+  // All 28 decimals and a remainder: it rounds the last one, half to even.
+  if (2 * remainder > divisor || (2 * remainder == divisor && (quotient.low & 1) != 0)) {
+    if (!Increment(&quotient)) return std::nullopt;
+  }
+  return DecimalNumber::FromParts(negative, quotient.low, static_cast<std::uint32_t>(quotient.high),
+                                  scale);
 }
 
 // Both magnitudes brought to the larger of the two scales.
@@ -314,12 +412,29 @@ NumberResult<DecimalNumber> Multiply(const DecimalNumber& a, const DecimalNumber
       std::bit_width(a.MagnitudeLow()) + std::bit_width(b.MagnitudeLow()) <= 64) {
     return *DecimalNumber::FromParts(negative, a.MagnitudeLow() * b.MagnitudeLow(), 0, scale);
   }
-  const WideUint product =
-      WideUint::Multiply(numbers_internal::MagnitudeOf(a), numbers_internal::MagnitudeOf(b));
+  const WideUint product = WideUint::MultiplyMagnitudes(a.MagnitudeLow(), a.MagnitudeHigh(),
+                                                        b.MagnitudeLow(), b.MagnitudeHigh());
   return numbers_internal::RoundToDecimal(negative, product, scale, false);
 }
 
 NumberResult<DecimalNumber> Divide(const DecimalNumber& a, const DecimalNumber& b) {
+  if (b.IsZero()) return NumberError::DivideByZero;
+  if (a.IsZero()) return DecimalNumber();
+  if (b.MagnitudeHigh() == 0 && b.MagnitudeLow() <= UINT32_MAX) {
+    const int shift = std::max(0, b.Scale() - a.Scale());
+    if (const std::optional<std::uint64_t> dividend = ScaledMagnitude64(a, shift)) {
+      const std::optional<DecimalNumber> quotient =
+          DivideShort(a.IsNegative() != b.IsNegative(), *dividend, shift + a.Scale() - b.Scale(),
+                      static_cast<std::uint32_t>(b.MagnitudeLow()));
+      if (quotient) return *quotient;
+    }
+  }
+  return numbers_internal::DivideInWideIntegers(a, b);
+}
+
+namespace numbers_internal {
+
+NumberResult<DecimalNumber> DivideInWideIntegers(const DecimalNumber& a, const DecimalNumber& b) {
   if (b.IsZero()) return NumberError::DivideByZero;
   if (a.IsZero()) return DecimalNumber();
   const bool negative = a.IsNegative() != b.IsNegative();
@@ -348,5 +463,7 @@ NumberResult<DecimalNumber> Divide(const DecimalNumber& a, const DecimalNumber& 
   if (!rounded || !remainder.IsZero()) return rounded;
   return WithoutTrailingZeros(*rounded);
 }
+
+}  // namespace numbers_internal
 
 }  // namespace worthmere

@@ -14,6 +14,10 @@ NumberResult<DecimalNumber> RoundToDecimal(bool negative, WideUint magnitude, in
                                            bool sticky, Rounding rule = Rounding::HalfToEven,
                                            int max_scale = DecimalNumber::kMaxScale);
 
+// Divide without the shortcut for a dividend below 2^64 and a divisor below 2^32, which the tests
+// check against it.
+NumberResult<DecimalNumber> DivideInWideIntegers(const DecimalNumber& a, const DecimalNumber& b);
+
 // The value's magnitude as a wide integer.
 WideUint MagnitudeOf(const DecimalNumber& value);
 
