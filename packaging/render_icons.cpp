@@ -1,0 +1,71 @@
+// Writes the program's icon into a hicolor theme tree from the window's own 16 x 16 pixel map, so
+// the desktop shows exactly the design the window carries: the map itself, whole-number
+// enlargements of it, and a scalable drawing with one square per pixel.
+//   render_icons OUTPUT_DIR  writes
+//   OUTPUT_DIR/hicolor/{16x16,...,256x256,scalable}/apps/worthmere.*
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QString>
+#include <QTextStream>
+#include <cstdio>
+
+#include "app/calculator_icon.h"
+
+namespace {
+
+constexpr int kEnlargedSizes[] = {16, 32, 48, 64, 128, 256};
+
+QString AppsFolder(const QString& root, const QString& size) {
+  const QString folder = root + QStringLiteral("/hicolor/") + size + QStringLiteral("/apps");
+  QDir().mkpath(folder);
+  return folder;
+}
+
+bool WritePng(const QImage& map, int size, const QString& root) {
+  const QString name = QString::number(size) + QLatin1Char('x') + QString::number(size);
+  // Nearest-neighbour only: every pixel of the map becomes a sharp square block.
+  const QImage image = map.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  return image.save(AppsFolder(root, name) + QStringLiteral("/worthmere.png"), "PNG");
+}
+
+// One rectangle per horizontal run of equal colour; transparent pixels draw nothing.
+bool WriteSvg(const QImage& map, const QString& root) {
+  QFile file(AppsFolder(root, QStringLiteral("scalable")) + QStringLiteral("/worthmere.svg"));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  QTextStream out(&file);
+  out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << map.width() << "\" height=\""
+      << map.height() << "\" viewBox=\"0 0 " << map.width() << ' ' << map.height()
+      << "\" shape-rendering=\"crispEdges\">\n";
+  for (int y = 0; y < map.height(); ++y) {
+    for (int x = 0; x < map.width();) {
+      const QColor colour = map.pixelColor(x, y);
+      int end = x + 1;
+      while (end < map.width() && map.pixelColor(end, y) == colour) ++end;
+      if (colour.alpha() != 0) {
+        out << "  <rect x=\"" << x << "\" y=\"" << y << "\" width=\"" << end - x
+            << "\" height=\"1\" fill=\"" << colour.name(QColor::HexRgb) << "\"/>\n";
+      }
+      x = end;
+    }
+  }
+  out << "</svg>\n";
+  return out.status() == QTextStream::Ok && file.flush();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    return 2;
+  }
+  const QString root = QString::fromLocal8Bit(argv[1]);
+  const QImage map = worthmere::CalculatorIconImage();
+  bool written = WriteSvg(map, root);
+  for (int size : kEnlargedSizes) written = WritePng(map, size, root) && written;
+  if (!written) std::fprintf(stderr, "%s: could not write the icons under %s\n", argv[0], argv[1]);
+  return written ? 0 : 1;
+}
