@@ -80,6 +80,30 @@ std::optional<std::uint64_t> ScaledMagnitude64(const DecimalNumber& value, int s
   return value.MagnitudeLow() * kPow10[shift];
 }
 
+// One step of long division by a divisor below 2^32: the next `digits` (at most nine) quotient
+// digits of remainder / divisor. A floating-point reciprocal stands in for a slow hardware
+// division: the chunk is below 10^9, so its estimate is off by one at most and is then corrected.
+// When the division comes out exact, trailing zero digits of the chunk are dropped.
+struct QuotientChunk {
+  std::uint32_t value;
+  int digits;
+  std::uint64_t remainder;
+};
+
+QuotientChunk NextQuotientChunk(std::uint64_t remainder, int digits, double reciprocal,
+                                std::int64_t divisor) {
+  const auto extended = static_cast<std::int64_t>(remainder * numbers_internal::SmallPow10(digits));
+  auto next = static_cast<std::int64_t>(static_cast<double>(extended) * reciprocal);
+  std::int64_t rest = extended - next * divisor;
+  for (; rest < 0; rest += divisor) --next;
+  for (; rest >= divisor; rest -= divisor) ++next;
+  while (rest == 0 && next % 10 == 0) {
+    next /= 10;
+    --digits;
+  }
+  return {static_cast<std::uint32_t>(next), digits, static_cast<std::uint64_t>(rest)};
+}
+
 // Long division by a divisor below 2^32, nine digits at a time, until the quotient is exact or
 // has all the digits the type keeps; an exact quotient so gets no trailing zeros.
 NumberResult<DecimalNumber> DivideBySmall(bool negative, WideUint quotient, int scale,
@@ -90,26 +114,14 @@ NumberResult<DecimalNumber> DivideBySmall(bool negative, WideUint quotient, int 
         numbers_internal::RoundToDecimal(negative, quotient, scale, false);
     return exact ? WithoutTrailingZeros(*exact) : exact;
   }
-  // A floating-point reciprocal stands in for a slow hardware division per chunk: the quotient
-  // of a chunk is below 10^9, so its estimate is off by one at most and is then corrected.
   const double reciprocal = 1.0 / divisor;
   const auto wide_divisor = static_cast<std::int64_t>(divisor);
   while (remainder != 0 && scale < DecimalNumber::kMaxScale && quotient.FitsMagnitude()) {
-    int digits = std::min(9, DecimalNumber::kMaxScale - scale);
-    const auto extended =
-        static_cast<std::int64_t>(remainder * numbers_internal::SmallPow10(digits));
-    auto next = static_cast<std::int64_t>(static_cast<double>(extended) * reciprocal);
-    std::int64_t rest = extended - next * wide_divisor;
-    for (; rest < 0; rest += wide_divisor) --next;
-    for (; rest >= wide_divisor; rest -= wide_divisor) ++next;
-    remainder = static_cast<std::uint64_t>(rest);
-    // The last digits of an exact quotient end in a non-zero one.
-    while (remainder == 0 && next % 10 == 0) {
-      next /= 10;
-      --digits;
-    }
-    quotient.MultiplyAdd(numbers_internal::SmallPow10(digits), static_cast<std::uint32_t>(next));
-    scale += digits;
+    const QuotientChunk chunk = NextQuotientChunk(
+        remainder, std::min(9, DecimalNumber::kMaxScale - scale), reciprocal, wide_divisor);
+    remainder = chunk.remainder;
+    quotient.MultiplyAdd(numbers_internal::SmallPow10(chunk.digits), chunk.value);
+    scale += chunk.digits;
   }
   if (remainder == 0 || !quotient.FitsMagnitude()) {
     return numbers_internal::RoundToDecimal(negative, quotient, scale, remainder != 0);
@@ -189,19 +201,11 @@ std::optional<DecimalNumber> DivideShort(bool negative, std::uint64_t dividend, 
   const auto wide_divisor = static_cast<std::int64_t>(divisor);
   Wide128 quotient{whole, 0};
   while (scale < DecimalNumber::kMaxScale) {
-    int digits = std::min(9, DecimalNumber::kMaxScale - scale);
-    const auto extended = static_cast<std::int64_t>(remainder * kPow10[digits]);
-    auto next = static_cast<std::int64_t>(static_cast<double>(extended) * reciprocal);
-    std::int64_t rest = extended - next * wide_divisor;
-    for (; rest < 0; rest += wide_divisor) --next;
-    for (; rest >= wide_divisor; rest -= wide_divisor) ++next;
-    remainder = static_cast<std::uint64_t>(rest);
-    // The last digits of an exact quotient end in a non-zero one.
-    while (remainder == 0 && next % 10 == 0) {
-      next /= 10;
-      --digits;
-    }
-    const auto chunk = static_cast<std::uint32_t>(next);
+    const QuotientChunk step = NextQuotientChunk(
+        remainder, std::min(9, DecimalNumber::kMaxScale - scale), reciprocal, wide_divisor);
+    remainder = step.remainder;
+    const int digits = step.digits;
+    const std::uint32_t chunk = step.value;
     const Wide128 longer = MultiplyAdd(quotient, numbers_internal::SmallPow10(digits), chunk);
     if (!FitsMagnitude(longer)) {
       return CutChunk(negative, quotient, scale, digits, chunk, remainder != 0);
