@@ -31,8 +31,9 @@ std::string ToText(const Digits& a) {
 }
 
 Digits PowerOfTen(int exponent) {
-  Digits a(static_cast<std::size_t>(exponent) + 1, 0);
-  a.back() = 1;
+  const auto zeros = static_cast<std::size_t>(std::max(exponent, 0));
+  Digits a(zeros, 0);
+  a.push_back(1);
   return a;
 }
 

@@ -140,7 +140,7 @@ void CheckExactPath(const PatternShape& shape, std::string_view text, double val
   Require(FormatNumber(*decimal, shape.pattern) == out, "decimal and text formatting differ",
           context);
   const DecimalNumber rounded = decimal->RoundedTo(shape.decimals, Rounding::HalfAwayFromZero);
-  const std::string prefix = (rounded.IsNegative() ? "-" : "") + std::string(shape.literal);
+  const std::string prefix = std::string(rounded.IsNegative() ? "-" : "").append(shape.literal);
   Require(out.compare(0, prefix.size(), prefix) == 0, "formatted decimal has the wrong sign",
           context);
   const std::string digits = WithoutCommas(std::string_view(out).substr(prefix.size()));

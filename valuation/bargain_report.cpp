@@ -11,9 +11,9 @@ namespace {
 
 // The ratio and the bargain percentage: two decimals at most, trailing zeros dropped, the point
 // always written (zero shows as ".").
-constexpr std::string_view kTwoPlacesPattern = "###.##";
+constexpr NumberPattern kTwoPlacesPattern("###.##");
 // The yield: rounded to one decimal, half away from zero.
-constexpr std::string_view kOnePlacePattern = "###.0";
+constexpr NumberPattern kOnePlacePattern("###.0");
 
 constexpr std::string_view kLineBreak = "\r\n";
 

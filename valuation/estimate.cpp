@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <utility>
 
 #include "valuation/numbers/decimal_number.h"
 #include "valuation/numbers/format_number.h"
@@ -12,9 +13,9 @@ namespace worthmere {
 namespace {
 
 // Year texts: rounded to four decimals, half away from zero, no digit groups.
-constexpr std::string_view kYearPattern = "###.0000";
+constexpr NumberPattern kYearPattern("###.0000");
 // The discounted total and the value per share: rounded to two decimals.
-constexpr std::string_view kMoneyPattern = "###.00";
+constexpr NumberPattern kMoneyPattern("###.00");
 
 // Ten growing years, then five more at the tenth year's value.
 constexpr std::size_t kFlatYears = 5;
@@ -24,7 +25,7 @@ constexpr std::size_t kEstimateYears = std::tuple_size_v<YearTexts> + kFlatYears
 EstimateResult<DecimalNumber> GrowthFraction(std::string_view growth_text) {
   const auto growth = TextToDecimal(growth_text);
   if (!growth) return EstimateError{};
-  const auto percent = DecimalNumber::FromDouble(0.01);
+  static const auto percent = DecimalNumber::FromDouble(0.01);
   if (!percent) return EstimateError{};
   const auto fraction = Multiply(*growth, *percent);
   if (!fraction) return EstimateError{};
@@ -101,11 +102,12 @@ EstimateResult<ShareValue> DiscountToShareValue(const YearTexts& years,
 
 EstimateResult<ValuationEstimate> EstimateValue(const EstimateInputs& inputs,
                                                 const YearWritten& on_year) {
-  const auto years = ProjectCashFlows(inputs.FreeCashFlowText, inputs.GrowthText, on_year);
+  auto years = ProjectCashFlows(inputs.FreeCashFlowText, inputs.GrowthText, on_year);
   if (!years) return EstimateError{};
-  const auto value = DiscountToShareValue(*years, inputs.DiscountText, inputs.SharesText);
+  auto value = DiscountToShareValue(*years, inputs.DiscountText, inputs.SharesText);
   if (!value) return EstimateError{};
-  return ValuationEstimate{*years, value->PresentValueText, value->ValuePerShareText};
+  return ValuationEstimate{std::move(*years), std::move(value->PresentValueText),
+                           std::move(value->ValuePerShareText)};
 }
 
 EstimateResult<double> NetPresentValue(double rate, std::span<const double> flows) {

@@ -75,7 +75,7 @@ TEST(FifteenDigitRounding, MatchesTheExactExpansionNextToHalves) {
     for (int d = 0; d < 13; ++d) text.push_back(static_cast<char>('0' + engine() % 10));
     static const char* const kTails[] = {"5", "49", "50", "51", "45", "55", "39", "61", "38", "62"};
     text += kTails[engine() % 10];
-    text += "e" + std::to_string(static_cast<int>(engine() % 600) - 300);
+    text.append("e").append(std::to_string(static_cast<int>(engine() % 600) - 300));
     const double value = Read(text);
     ASSERT_EQ(UnderTest(value), Reference(value)) << text;
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -228,20 +229,24 @@ TEST(LongDoubles, DigitsFarBeyondThePrecisionStillDecideTheTie) {
   EXPECT_EQ(*TextToDouble(tie + std::string(2000, '0') + "1E-2001"), 9007199254740994.0);
 }
 
-// Texts the plain parser cannot take ("$") with at most 19 digits, next to the same texts with
-// enough leading zeros for the general way: both must give the same double, bit for bit, and
-// the same decimal, scale included.
+// Texts of at most 19 digits, plain ones and ones the plain readers cannot take ("$"), next to
+// the same texts with enough leading zeros for the general way: both must give the same double,
+// bit for bit, and the same decimal, scale included.
 TEST(ShortTexts, ReadAsTheGeneralWay) {
   std::mt19937_64 engine(19);
-  for (int i = 0; i < 2000; ++i) {
+  for (int i = 0; i < 4000; ++i) {
     const int length = static_cast<int>(engine() % 19) + 1;
     std::string digits;
     for (int d = 0; d < length; ++d) digits.push_back(static_cast<char>('0' + engine() % 10));
-    if (engine() % 2 == 0) digits.insert(engine() % (digits.size() + 1), ".");
+    if (engine() % 2 == 0) {
+      digits.insert(digits.begin() + static_cast<std::ptrdiff_t>(engine() % (digits.size() + 1)),
+                    '.');
+    }
     if (engine() % 4 == 0)
       digits.append("E").append(std::to_string(static_cast<int>(engine() % 61) - 30));
     if (digits == "." || digits.starts_with(".E")) continue;
-    const std::string prefix = engine() % 2 == 0 ? "-$" : "$";
+    static const char* const kPrefixes[] = {"", "-", "$", "-$"};
+    const std::string prefix = kPrefixes[engine() % 4];
     const std::string text = prefix + digits;
     const std::string general = prefix + std::string(20, '0') + digits;
 
@@ -290,30 +295,30 @@ std::string GroupedThousands(int groups) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sizes, HugeInputs,
-    ::testing::Values(HugeInputCase{"a megabyte of digits", kMegabyte, "Overflow", "Overflow"},
-                      HugeInputCase{"a megabyte of grouped digits", GroupedThousands(1 << 18),
-                                    "Overflow", "Overflow"},
-                      HugeInputCase{"a megabyte of letters", std::string(1 << 20, 'x'),
-                                    "NotANumber", "NotANumber"},
-                      HugeInputCase{"a megabyte of minus signs", std::string(1 << 20, '-'),
-                                    "NotANumber", "NotANumber"},
-                      HugeInputCase{"a megabyte of spaces", std::string(1 << 20, ' '), "NotANumber",
-                                    "NotANumber"},
-                      HugeInputCase{"a megabyte of points", std::string(1 << 20, '.'), "NotANumber",
-                                    "NotANumber"},
-                      HugeInputCase{"a megabyte of digits ending in a letter", kMegabyte + "x",
-                                    "NotANumber", "NotANumber"},
-                      HugeInputCase{"a million zeros after the point",
-                                    "0." + std::string(1000000, '0') + "1", "0", "0"},
-                      HugeInputCase{"a million zeros then a matching exponent",
-                                    "1" + std::string(1000000, '0') + "E-1000000", "1", "1"},
-                      HugeInputCase{"a megabyte of digits with a huge negative exponent",
-                                    kMegabyte + "E-99999999999999999999", "0", "0"},
-                      HugeInputCase{"a megabyte of zeros", std::string(1 << 20, '0'), "0", "0"},
-                      HugeInputCase{
-                          "a megabyte of spaces around a number",
-                          std::string(1 << 19, ' ') + "-$1,250.50" + std::string(1 << 19, ' '),
-                          "-1250.5", "-1250.5"}),
+    ::testing::Values(
+        HugeInputCase{"a megabyte of digits", kMegabyte, "Overflow", "Overflow"},
+        HugeInputCase{"a megabyte of grouped digits", GroupedThousands(1 << 18), "Overflow",
+                      "Overflow"},
+        HugeInputCase{"a megabyte of letters", std::string(1 << 20, 'x'), "NotANumber",
+                      "NotANumber"},
+        HugeInputCase{"a megabyte of minus signs", std::string(1 << 20, '-'), "NotANumber",
+                      "NotANumber"},
+        HugeInputCase{"a megabyte of spaces", std::string(1 << 20, ' '), "NotANumber",
+                      "NotANumber"},
+        HugeInputCase{"a megabyte of points", std::string(1 << 20, '.'), "NotANumber",
+                      "NotANumber"},
+        HugeInputCase{"a megabyte of digits ending in a letter", kMegabyte + "x", "NotANumber",
+                      "NotANumber"},
+        HugeInputCase{"a million zeros after the point",
+                      std::string("0.").append(1000000, '0').append("1"), "0", "0"},
+        HugeInputCase{"a million zeros then a matching exponent",
+                      std::string("1").append(1000000, '0').append("E-1000000"), "1", "1"},
+        HugeInputCase{"a megabyte of digits with a huge negative exponent",
+                      kMegabyte + "E-99999999999999999999", "0", "0"},
+        HugeInputCase{"a megabyte of zeros", std::string(1 << 20, '0'), "0", "0"},
+        HugeInputCase{"a megabyte of spaces around a number",
+                      std::string(1 << 19, ' ') + "-$1,250.50" + std::string(1 << 19, ' '),
+                      "-1250.5", "-1250.5"}),
     testing::RowName<::testing::TestParamInfo<HugeInputCase>>);
 
 }  // namespace

@@ -12,42 +12,6 @@ namespace worthmere {
 
 namespace {
 
-// A pattern read by the general rule: literal characters, whole-part placeholders ("#", "0",
-// "," for digit groups), then an optional point with fraction placeholders. Decimals up to the
-// last fraction "0" are always written, those of the "#" after it only when not zero; characters
-// after the placeholders are written after the number.
-struct Pattern {
-  std::string_view prefix;
-  std::size_t min_whole_digits = 0;  // one per whole-part "0"
-  bool grouped = false;
-  bool has_point = false;
-  int min_decimals = 0;
-  int max_decimals = 0;
-  std::string_view suffix;
-};
-
-bool IsWholePlaceholder(char c) { return c == '#' || c == '0' || c == ','; }
-
-Pattern ReadPattern(std::string_view text) {
-  Pattern pattern;
-  std::size_t i = 0;
-  while (i < text.size() && !IsWholePlaceholder(text[i]) && text[i] != '.') ++i;
-  pattern.prefix = text.substr(0, i);
-  for (; i < text.size() && IsWholePlaceholder(text[i]); ++i) {
-    if (text[i] == '0') ++pattern.min_whole_digits;
-    if (text[i] == ',') pattern.grouped = true;
-  }
-  if (i < text.size() && text[i] == '.') {
-    pattern.has_point = true;
-    for (++i; i < text.size() && (text[i] == '#' || text[i] == '0'); ++i) {
-      ++pattern.max_decimals;
-      if (text[i] == '0') pattern.min_decimals = pattern.max_decimals;
-    }
-  }
-  pattern.suffix = text.substr(i);
-  return pattern;
-}
-
 // Writes the digits of the powers of ten from `high` down to `low`, zeros outside the value's
 // significant digits, and returns the end.
 char* WriteDigits(const numbers_internal::DecimalDigits& value, long long high, long long low,
@@ -63,57 +27,70 @@ char* WriteDigits(const numbers_internal::DecimalDigits& value, long long high, 
   return std::fill_n(out, digits_low - low, '0');
 }
 
-std::string Format(numbers_internal::DecimalDigits value, std::string_view pattern_text) {
-  const Pattern pattern = ReadPattern(pattern_text);
-  numbers_internal::RoundAwayFromZero(&value, pattern.max_decimals);
+std::string Format(numbers_internal::DecimalDigits& value, const NumberPattern& pattern) {
+  numbers_internal::RoundAwayFromZero(&value, pattern.MaxDecimals());
 
   const long long natural_whole = value.IsZero() ? 0 : std::max(0LL, value.exponent + 1LL);
-  const long long whole = std::max(natural_whole, static_cast<long long>(pattern.min_whole_digits));
+  const long long whole = std::max(natural_whole, static_cast<long long>(pattern.MinWholeDigits()));
   const long long natural_fraction =
       value.IsZero() ? 0 : std::max(0LL, value.count - 1LL - value.exponent);
   const long long fraction =
-      pattern.has_point ? std::max(natural_fraction, static_cast<long long>(pattern.min_decimals))
-                        : 0;
+      pattern.HasPoint() ? std::max(natural_fraction, static_cast<long long>(pattern.MinDecimals()))
+                         : 0;
   // A value that rounds to zero is written without its sign.
   const bool minus = value.negative && !value.IsZero();
-  const long long groups = pattern.grouped && whole > 0 ? (whole - 1) / 3 : 0;
+  const long long groups = pattern.Grouped() && whole > 0 ? (whole - 1) / 3 : 0;
 
-  std::string out(static_cast<std::size_t>(minus + whole + groups + pattern.has_point + fraction) +
-                      pattern.prefix.size() + pattern.suffix.size(),
+  std::string out(static_cast<std::size_t>(minus + whole + groups + pattern.HasPoint() + fraction) +
+                      pattern.Prefix().size() + pattern.Suffix().size(),
                   '\0');
   char* p = out.data();
   if (minus) *p++ = '-';
-  p = std::copy(pattern.prefix.begin(), pattern.prefix.end(), p);
+  p = std::copy(pattern.Prefix().begin(), pattern.Prefix().end(), p);
   // The whole part in groups of three counted from the point: the first may be shorter.
-  long long group = pattern.grouped ? (whole - 1) % 3 + 1 : whole;
+  long long group = pattern.Grouped() ? (whole - 1) % 3 + 1 : whole;
   for (long long power = whole - 1; power >= 0; group = 3) {
     p = WriteDigits(value, power, power - group + 1, p);
     power -= group;
     if (power >= 0) *p++ = ',';
   }
-  if (pattern.has_point) {
+  if (pattern.HasPoint()) {
     *p++ = '.';
     p = WriteDigits(value, -1, -fraction, p);
   }
-  std::copy(pattern.suffix.begin(), pattern.suffix.end(), p);
+  std::copy(pattern.Suffix().begin(), pattern.Suffix().end(), p);
   return out;
 }
 
 }  // namespace
 
-std::string FormatNumber(double value, std::string_view pattern) {
+std::string FormatNumber(double value, const NumberPattern& pattern) {
   if (!std::isfinite(value)) return NumberToText(value);
-  return Format(numbers_internal::DigitsOf(numbers_internal::RoundTo15Digits(value)), pattern);
+  auto digits = numbers_internal::DigitsOf(numbers_internal::RoundTo15Digits(value));
+  return Format(digits, pattern);
 }
 
-std::string FormatNumber(const DecimalNumber& value, std::string_view pattern) {
-  return Format(numbers_internal::DigitsOf(value), pattern);
+std::string FormatNumber(const DecimalNumber& value, const NumberPattern& pattern) {
+  auto digits = numbers_internal::DigitsOf(value);
+  return Format(digits, pattern);
 }
 
-std::string FormatNumber(std::string_view text, std::string_view pattern) {
+std::string FormatNumber(std::string_view text, const NumberPattern& pattern) {
   const NumberResult<double> number = TextToDouble(text);
   if (!number) return std::string(text);
   return FormatNumber(*number, pattern);
+}
+
+std::string FormatNumber(double value, std::string_view pattern) {
+  return FormatNumber(value, NumberPattern(pattern));
+}
+
+std::string FormatNumber(const DecimalNumber& value, std::string_view pattern) {
+  return FormatNumber(value, NumberPattern(pattern));
+}
+
+std::string FormatNumber(std::string_view text, std::string_view pattern) {
+  return FormatNumber(text, NumberPattern(pattern));
 }
 
 }  // namespace worthmere

@@ -25,8 +25,14 @@ class [[nodiscard]] Result {
     assert(!ok());
     return *std::get_if<1>(&state_);
   }
+  T& value() {
+    assert(ok());
+    return *std::get_if<0>(&state_);
+  }
   const T& operator*() const { return value(); }
   const T* operator->() const { return &value(); }
+  T& operator*() { return value(); }
+  T* operator->() { return &value(); }
 
  private:
   std::variant<T, E> state_;

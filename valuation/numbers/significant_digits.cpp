@@ -80,10 +80,13 @@ bool RoundByScaling(double magnitude, SignificantDigits* out) {
   constexpr double kLimit = 1e15;
   constexpr double kDoubt = 0.125;
   if (magnitude >= kLimit) return false;
+  // The product grows with the power, so the most decimals is found by halving the range.
   int decimals = 0;
-  while (decimals + 1 < static_cast<int>(std::size(kExactPow10)) &&
-         magnitude * kExactPow10[decimals + 1] < kLimit) {
-    ++decimals;
+  for (int step = 16; step > 0; step /= 2) {
+    const int next = decimals + step;
+    if (next < static_cast<int>(std::size(kExactPow10)) && magnitude * kExactPow10[next] < kLimit) {
+      decimals = next;
+    }
   }
   const double scaled = magnitude * kExactPow10[decimals];
   // Above 10^14 by at least one unit in the last place, so the exact product is too.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 #include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <optional>
@@ -17,6 +18,58 @@ namespace {
 // Exponents are saturated here: far beyond both ranges, far below the integer limits.
 constexpr std::int64_t kExponentLimit = 1'000'000'000'000'000;
 
+// A number of at most 19 digits, so that all of them, leading zeros included, make one integer
+// below 2^64: digits times 10^power.
+struct ShortNumber {
+  bool negative = false;
+  std::uint64_t digits = 0;
+  std::int64_t power = 0;
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr std::size_t kShortDigits = 19;
+
+// Appends the run of digits at `p` to `digits` and returns where the run ends. Past 19 digits the
+// integer wraps; callers count the digits and do not use it then.
+const char* ReadDigitRun(const char* p, const char* end, std::uint64_t* digits) {
+  std::uint64_t value = *digits;
+  for (; p != end; ++p) {
+    const auto digit = static_cast<unsigned char>(*p - '0');
+    if (digit > 9) break;
+    value = value * 10 + digit;
+  }
+  *digits = value;
+  return p;
+}
+
+// Most typed figures, and every text the program writes itself, are plain: an optional minus,
+// digits and an optional point, nothing else. Reading those needs no general scan.
+std::optional<ShortNumber> ReadShortPlain(std::string_view text) {
+  // A minus, the digits and the point.
+  if (text.size() > kShortDigits + 2) return std::nullopt;
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  ShortNumber out;
+  if (p != end && *p == '-') {
+    out.negative = true;
+    ++p;
+  }
+  const char* const whole_end = ReadDigitRun(p, end, &out.digits);
+  std::ptrdiff_t count = whole_end - p;
+  p = whole_end;
+  if (p != end && *p == '.') {
+    const char* const fraction_end = ReadDigitRun(++p, end, &out.digits);
+    out.power = -(fraction_end - p);
+    count -= out.power;
+    p = fraction_end;
+  }
+  if (p != end || count == 0 || count > static_cast<std::ptrdiff_t>(kShortDigits)) {
+    return std::nullopt;
+  }
+  return out;
+}
+
 // The parts of a text that has the accepted form.
 struct ScannedNumber {
   bool negative = false;
@@ -28,17 +81,15 @@ struct ScannedNumber {
   std::int64_t DigitCount() const {
     return whole_digits + static_cast<std::int64_t>(fraction.size());
   }
-  // Most typed figures have at most 19 digits, so that all of them, leading zeros included, make
-  // one integer below 2^64.
-  bool IsShort() const { return DigitCount() <= 19; }
-  std::uint64_t ShortDigits() const {
+  bool IsShort() const { return DigitCount() <= static_cast<std::int64_t>(kShortDigits); }
+  ShortNumber Short() const {
     assert(IsShort());
-    std::uint64_t digits = 0;
-    ForEachDigit([&digits](char c) {
-      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+    ShortNumber out{negative, 0, LastPower()};
+    ForEachDigit([&out](char c) {
+      out.digits = out.digits * 10 + static_cast<std::uint64_t>(c - '0');
       return true;
     });
-    return digits;
+    return out;
   }
   // The power of ten of the last digit.
   std::int64_t LastPower() const { return exponent - static_cast<std::int64_t>(fraction.size()); }
@@ -53,8 +104,6 @@ struct ScannedNumber {
     }
   }
 };
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::optional<ScannedNumber> Scan(std::string_view text) {
   const std::size_t n = text.size();
@@ -135,25 +184,39 @@ constexpr double kExactPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
 
 // The nearest double when the digits and the power of ten are both exact doubles: then one
 // correctly rounded multiplication or division gives it.
-std::optional<double> ExactShortDouble(const ScannedNumber& number) {
+std::optional<double> ExactShortDouble(const ShortNumber& number) {
   constexpr std::uint64_t kExactIntegers = std::uint64_t{1} << 53;
   constexpr std::int64_t kMaxPower = std::size(kExactPow10) - 1;
-  const std::int64_t power = number.LastPower();
-  if (!number.IsShort() || power < -kMaxPower || power > kMaxPower) return std::nullopt;
-  const std::uint64_t digits = number.ShortDigits();
-  if (digits > kExactIntegers) return std::nullopt;
-  const auto magnitude = static_cast<double>(digits);
+  const std::int64_t power = number.power;
+  if (power < -kMaxPower || power > kMaxPower || number.digits > kExactIntegers) {
+    return std::nullopt;
+  }
+  const auto magnitude = static_cast<double>(number.digits);
   const double value = power < 0 ? magnitude / kExactPow10[-power] : magnitude * kExactPow10[power];
   return number.negative ? -value : value;
+}
+
+// A short number as a decimal, when its power of ten is a scale the type has.
+std::optional<DecimalNumber> ShortDecimal(const ShortNumber& number) {
+  // Zero, as below, is positive with no decimals.
+  if (number.digits == 0) return DecimalNumber();
+  if (number.power > 0 || number.power < -DecimalNumber::kMaxScale) return std::nullopt;
+  return *DecimalNumber::FromParts(number.negative, number.digits, 0,
+                                   static_cast<int>(-number.power));
 }
 
 }  // namespace
 
 NumberResult<double> TextToDouble(std::string_view text) {
+  if (const auto plain = ReadShortPlain(text)) {
+    if (const std::optional<double> value = ExactShortDouble(*plain)) return *value;
+  }
   if (const std::optional<double> value = ReadPlainNumber(text)) return *value;
   const std::optional<ScannedNumber> scanned = Scan(text);
   if (!scanned) return NumberError::NotANumber;
-  if (const std::optional<double> value = ExactShortDouble(*scanned)) return *value;
+  if (scanned->IsShort()) {
+    if (const std::optional<double> value = ExactShortDouble(scanned->Short())) return *value;
+  }
 
   // The general way: the parser gets the significant digits and a plain exponent. Digits beyond
   // the 800th never change the nearest double (the 767th can), provided a dropped non-zero tail
@@ -204,16 +267,13 @@ NumberResult<double> TextToDouble(std::string_view text) {
 }
 
 NumberResult<DecimalNumber> TextToDecimal(std::string_view text) {
+  if (const auto plain = ReadShortPlain(text)) {
+    if (const std::optional<DecimalNumber> value = ShortDecimal(*plain)) return *value;
+  }
   const std::optional<ScannedNumber> scanned = Scan(text);
   if (!scanned) return NumberError::NotANumber;
   if (scanned->IsShort()) {
-    const std::uint64_t digits = scanned->ShortDigits();
-    // Zero, as below, is positive with no decimals.
-    if (digits == 0) return DecimalNumber();
-    const std::int64_t power = scanned->LastPower();
-    if (power <= 0 && power >= -DecimalNumber::kMaxScale) {
-      return *DecimalNumber::FromParts(scanned->negative, digits, 0, static_cast<int>(-power));
-    }
+    if (const std::optional<DecimalNumber> value = ShortDecimal(scanned->Short())) return *value;
   }
 
   std::int64_t leading_zeros = 0;
