@@ -18,7 +18,8 @@ enum class LookupPage { CashFlow, Ratios };
 
 // The page's address for a ticker as typed: upper-cased, then percent-encoded as a query value so
 // no character can change the host, the path or the other parameters.
-// CashFlow, "ko" gives "https://financials.example.com/cash-flow/cf.html?t=KO&region=USA&culture=en-us".
+// CashFlow, "ko" gives
+// "https://financials.example.com/cash-flow/cf.html?t=KO&region=USA&culture=en-us".
 std::string LookupAddress(LookupPage page, std::string_view ticker);
 
 }  // namespace worthmere
