@@ -12,7 +12,12 @@ int main(int argc, char** argv) {
   worthmere::ResolveDesignFamilies();
 
   worthmere::QtDesktopServices services;
+  // Each control shows a design face, but a text box lays out its text in the default face before
+  // it gets its own: with a design face as the default meanwhile, no face is loaded in vain.
+  const QFont system_font = QApplication::font();
+  QApplication::setFont(worthmere::DesignFont(worthmere::DesignFace::Tahoma));
   worthmere::CalculatorWindow window(services);
+  QApplication::setFont(system_font);
   services.SetMainWindow(&window);
   if (const QScreen* screen = window.screen()) {
     window.move(screen->availableGeometry().center() - window.rect().center());
