@@ -1,6 +1,7 @@
 #include "valuation/bargain_report.h"
 
 #include <cmath>
+#include <cstddef>
 
 #include "valuation/numbers/format_number.h"
 #include "valuation/numbers/number_to_text.h"
@@ -84,8 +85,12 @@ EstimateResult<std::string> YieldText(std::string_view ratio_text, std::string_v
   return NumberToText(*yield);
 }
 
+// Room for the longest fixed text and its figures, so a report is written in one allocation.
+constexpr std::size_t kReportCapacity = 640;
+
 std::string NotABargainText(const ReportFigures& figures) {
   std::string text;
+  text.reserve(kReportCapacity);
   text.append("P/V ratio = ").append(figures.RatioText).append(" ");
   text.append(" and the estimated bargain = ").append(figures.PercentText);
   text.append(" percent. Therefore, it is not a bargain.");
@@ -95,6 +100,7 @@ std::string NotABargainText(const ReportFigures& figures) {
 std::string BargainText(const ReportFigures& figures, const std::string& growth_text,
                         const std::string& yield_text) {
   std::string text;
+  text.reserve(kReportCapacity);
   text.append("Starting with an assumed FCF annual growth of ").append(growth_text);
   text.append(" percent, the ");
   text.append("estimated intrinsic value per share is approximately $ ").append(figures.ValueText);
