@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "fastest_run.h"
+#include "bench/fastest_run.h"
 #include "valuation/numbers/format_number.h"
 #include "valuation/numbers/number_to_text.h"
 #include "valuation/numbers/text_to_number.h"

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "fastest_run.h"
+#include "bench/fastest_run.h"
 #include "valuation/numbers/decimal_number.h"
 #include "valuation/numbers/text_to_number.h"
 

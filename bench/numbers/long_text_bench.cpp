@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "fastest_run.h"
+#include "bench/fastest_run.h"
 #include "valuation/numbers/text_to_number.h"
 
 namespace {

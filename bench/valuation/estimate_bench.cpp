@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "bench/fastest_run.h"
 #include "valuation/bargain_report.h"
 #include "valuation/estimate.h"
 
@@ -19,7 +20,10 @@ void BM_EstimateAndBargainReport(benchmark::State& state) {
     benchmark::DoNotOptimize(report);
   }
 }
-BENCHMARK(BM_EstimateAndBargainReport);
+BENCHMARK(BM_EstimateAndBargainReport)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true)
+    ->Apply(bench::WithFastestRun);
 
 }  // namespace
 }  // namespace worthmere

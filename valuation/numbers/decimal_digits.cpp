@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cassert>
+#include <charconv>
+#include <cstdint>
 
 #include "valuation/numbers/decimal_rounding.h"
 
@@ -28,6 +30,17 @@ DecimalDigits DigitsOf(const DecimalNumber& value) {
   DecimalDigits result;
   result.negative = value.IsNegative();
   if (value.IsZero()) return result;
+  if (value.MagnitudeHigh() == 0) {
+    // Below 2^64 the trailing zeros go before the digits are written, so fewer are written.
+    std::uint64_t magnitude = value.MagnitudeLow();
+    int zeros = 0;
+    for (; magnitude % 10 == 0; magnitude /= 10) ++zeros;
+    result.count = static_cast<int>(
+        std::to_chars(result.digits, result.digits + DecimalDigits::kCapacity, magnitude).ptr -
+        result.digits);
+    result.exponent = result.count + zeros - 1 - value.Scale();
+    return result;
+  }
   result.count = WriteMagnitudeDigits(value, result.digits);
   result.exponent = result.count - 1 - value.Scale();
   DropTrailingZeros(&result);
