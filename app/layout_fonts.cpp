@@ -1,22 +1,36 @@
 #include "app/layout_fonts.h"
 
+#include <array>
+#include <cstring>
+#include <iterator>
+
 #include <QFontDatabase>
-#include <QHash>
 #include <QStringList>
 
 namespace worthmere {
 
 namespace {
 
-// Design family -> installed family, filled once by ResolveDesignFamilies().
-QHash<QString, QString>& ResolvedFamilies() {
-  static QHash<QString, QString> resolved;
-  return resolved;
+constexpr const char* kDesignFamilies[] = {"Tahoma", "Arial", "System"};
+
+// The installed family standing in for each design family, in the order above; empty where the
+// design family is installed. Filled once by ResolveDesignFamilies().
+std::array<QString, std::size(kDesignFamilies)>& Substitutes() {
+  static std::array<QString, std::size(kDesignFamilies)> substitutes;
+  return substitutes;
+}
+
+QString InstalledFamily(const char* design) {
+  for (std::size_t i = 0; i < std::size(kDesignFamilies); ++i) {
+    if (std::strcmp(kDesignFamilies[i], design) == 0 && !Substitutes()[i].isEmpty()) {
+      return Substitutes()[i];
+    }
+  }
+  return QString::fromLatin1(design);
 }
 
 QFont MakeFont(const char* family, qreal points, bool bold) {
-  const QString design = QString::fromLatin1(family);
-  QFont font{ResolvedFamilies().value(design, design)};
+  QFont font{InstalledFamily(family)};
   font.setPointSizeF(points);
   font.setWeight(bold ? QFont::Bold : QFont::Normal);
   font.setStyleHint(QFont::SansSerif);
@@ -65,10 +79,10 @@ void ResolveDesignFamilies() {
     }
   }
   if (installed.isEmpty()) return;
-  for (const char* design : {"Tahoma", "Arial", "System"}) {
-    const QString family = QString::fromLatin1(design);
-    if (!families.contains(family, Qt::CaseInsensitive))
-      ResolvedFamilies().insert(family, installed);
+  for (std::size_t i = 0; i < std::size(kDesignFamilies); ++i) {
+    if (!families.contains(QString::fromLatin1(kDesignFamilies[i]), Qt::CaseInsensitive)) {
+      Substitutes()[i] = installed;
+    }
   }
 }
 
