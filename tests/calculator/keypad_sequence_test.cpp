@@ -58,6 +58,8 @@ TEST(KeypadSequences, OperatorsEvaluateLeftToRight) {
       {"a result in exponent form is taken as the next operand",
        "1000000 X 1000000000 = X 10 =", "1000000. 1000000. 1000000000. 1E+15 1E+15 10. 1E+16"},
       {"a small result is written with an exponent", "0.0001 / 10 =", "0.0001 0.0001 10. 1E-05"},
+      {"a one-digit exponent is written with two digits",
+       "1 / 1000000000 =", "1. 1. 1000000000. 1E-09"},
   });
 }
 

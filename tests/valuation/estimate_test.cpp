@@ -90,6 +90,8 @@ TEST(EstimateTest, EdgeInputsGiveTheirChainsAndValues) {
        "8940108413.7067", "724842787.35", ".49"},
       {"zero cash flow shows no digit before the point",
        WithInputs("0", "8", "0.0625", "1,473,000,000"), ".0000", ".0000", ".00", ".00"},
+      {"the value per share divides the total as shown, not the unrounded sum",
+       WithInputs("6.6671", "0", "0", "2"), "6.6671", "6.6671", "100.01", "50.01"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.behaviour);
