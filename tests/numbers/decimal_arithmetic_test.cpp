@@ -153,6 +153,7 @@ TEST(DecimalAgainstReference, Products) {
   }
 }
 
+// About half the divisors fit one limb and take the short division, the rest the long one.
 TEST(DecimalAgainstReference, Quotients) {
   std::mt19937_64 engine(20240603);
   for (int i = 0; i < kTrials; ++i) {
@@ -255,6 +256,20 @@ INSTANTIATE_TEST_SUITE_P(
                        "0.0000000000000000000000000001", "0.0000000000000000000000000001", "0"},
         ArithmeticCase{"quotient rounding up to 2^96 at 28 decimals keeps 27", Operation::Divide,
                        "55.459713759985036315480765235", "7", "7.922816251426433759354395034"},
+        ArithmeticCase{"quotient just below 2^96 at 28 decimals keeps them", Operation::Divide,
+                       "7.922816251426433759", "1.000000001", "7.9228162435036175154963824845"},
+        ArithmeticCase{"quotient just above 2^96 at 28 decimals keeps 27", Operation::Divide,
+                       "7.922816251426433759", "0.999999999", "7.922816259349250018349250018"},
+        ArithmeticCase{"quotient cut beyond 96 bits at a tie rounds up to even", Operation::Divide,
+                       "18446744073709551615", "32768", "562949953421311.99996948242188"},
+        ArithmeticCase{"quotient cut beyond 96 bits at a tie stays on even", Operation::Divide,
+                       "18446744073709551613", "32768", "562949953421311.99990844726562"},
+        ArithmeticCase{"quotient tie at 28 decimals stays on even zero", Operation::Divide,
+                       "0.0000000000000000000000000001", "2", "0"},
+        ArithmeticCase{"quotient tie at 28 decimals rounds up to even", Operation::Divide,
+                       "0.0000000000000000000000000003", "2", "0.0000000000000000000000000002"},
+        ArithmeticCase{"quotient tie at 28 decimals rounds down to even", Operation::Divide,
+                       "0.0000000000000000000000000005", "2", "0.0000000000000000000000000002"},
         ArithmeticCase{"quotient by the finest step", Operation::Divide, "1",
                        "0.0000000000000000000000000001", "10000000000000000000000000000"},
         ArithmeticCase{"quotient beyond the range", Operation::Divide, "8",

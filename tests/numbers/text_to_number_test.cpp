@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <locale.h>
+#include <stdlib.h>
+
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -229,44 +232,35 @@ TEST(LongDoubles, DigitsFarBeyondThePrecisionStillDecideTheTie) {
   EXPECT_EQ(*TextToDouble(tie + std::string(2000, '0') + "1E-2001"), 9007199254740994.0);
 }
 
-// Texts of at most 19 digits, plain ones and ones the plain readers cannot take ("$"), next to
-// the same texts with enough leading zeros for the general way: both must give the same double,
-// bit for bit, and the same decimal, scale included.
-TEST(ShortTexts, ReadAsTheGeneralWay) {
+// Plain figures, which std::from_chars reads as they stand, and the same figures with "$" and
+// digit-group commas, which take the general way: both must be the double that the C library's
+// own reader, in the "C" locale, makes of the plain digits, bit for bit.
+TEST(DoubleReading, AgreesWithTheCLibrary) {
+  const locale_t c_locale = newlocale(LC_ALL_MASK, "C", nullptr);
+  ASSERT_NE(c_locale, nullptr);
   std::mt19937_64 engine(19);
   for (int i = 0; i < 4000; ++i) {
-    const int length = static_cast<int>(engine() % 19) + 1;
-    std::string digits;
-    for (int d = 0; d < length; ++d) digits.push_back(static_cast<char>('0' + engine() % 10));
-    if (engine() % 2 == 0) {
-      digits.insert(digits.begin() + static_cast<std::ptrdiff_t>(engine() % (digits.size() + 1)),
-                    '.');
-    }
+    std::string whole(static_cast<std::size_t>(engine() % 20) + 1, '0');
+    for (char& c : whole) c = static_cast<char>('0' + engine() % 10);
+    std::string rest;
+    if (engine() % 2 == 0) rest.append(".").append(std::to_string(engine() % 100000));
     if (engine() % 4 == 0)
-      digits.append("E").append(std::to_string(static_cast<int>(engine() % 61) - 30));
-    if (digits == "." || digits.starts_with(".E")) continue;
-    static const char* const kPrefixes[] = {"", "-", "$", "-$"};
-    const std::string prefix = kPrefixes[engine() % 4];
-    const std::string text = prefix + digits;
-    const std::string general = prefix + std::string(20, '0') + digits;
-
-    const NumberResult<double> short_double = TextToDouble(text);
-    const NumberResult<double> general_double = TextToDouble(general);
-    ASSERT_EQ(short_double.ok(), general_double.ok()) << text;
-    if (short_double) {
-      ASSERT_EQ(std::bit_cast<std::uint64_t>(*short_double),
-                std::bit_cast<std::uint64_t>(*general_double))
-          << text;
+      rest.append("E").append(std::to_string(static_cast<int>(engine() % 61) - 30));
+    const std::string sign = engine() % 2 == 0 ? "-" : "";
+    std::string grouped = whole;
+    for (auto at = static_cast<std::ptrdiff_t>(grouped.size()) - 3; at > 0; at -= 3) {
+      grouped.insert(static_cast<std::size_t>(at), ",");
     }
-    const NumberResult<DecimalNumber> short_decimal = TextToDecimal(text);
-    const NumberResult<DecimalNumber> general_decimal = TextToDecimal(general);
-    ASSERT_EQ(short_decimal.ok(), general_decimal.ok()) << text;
-    if (short_decimal) {
-      ASSERT_EQ(NumberToText(*short_decimal), NumberToText(*general_decimal)) << text;
-      ASSERT_EQ(short_decimal->Scale(), general_decimal->Scale()) << text;
-      ASSERT_EQ(short_decimal->IsNegative(), general_decimal->IsNegative()) << text;
-    }
+    const std::string plain = sign + whole + rest;
+    const std::uint64_t expected =
+        std::bit_cast<std::uint64_t>(strtod_l(plain.c_str(), nullptr, c_locale));
+    const NumberResult<double> read_plain = TextToDouble(plain);
+    const NumberResult<double> read_grouped = TextToDouble(sign + "$" + grouped + rest);
+    ASSERT_TRUE(read_plain.ok() && read_grouped.ok()) << plain;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(*read_plain), expected) << plain;
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(*read_grouped), expected) << sign + "$" + grouped + rest;
   }
+  freelocale(c_locale);
 }
 
 struct HugeInputCase {

@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "valuation/numbers/decimal_digits.h"
+#include "valuation/numbers/detail/decimal_digits.h"
 #include "valuation/numbers/number_to_text.h"
-#include "valuation/numbers/significant_digits.h"
 #include "valuation/numbers/text_to_number.h"
 
 namespace worthmere {
@@ -14,7 +13,7 @@ namespace {
 
 // Writes the digits of the powers of ten from `high` down to `low`, zeros outside the value's
 // significant digits, and returns the end.
-char* WriteDigits(const numbers_internal::DecimalDigits& value, long long high, long long low,
+char* WriteDigits(const numbers_detail::DecimalDigits& value, long long high, long long low,
                   char* out) {
   if (high < low) return out;
   const long long last = value.exponent - value.count + 1;
@@ -27,8 +26,8 @@ char* WriteDigits(const numbers_internal::DecimalDigits& value, long long high, 
   return std::fill_n(out, digits_low - low, '0');
 }
 
-std::string Format(numbers_internal::DecimalDigits& value, const NumberPattern& pattern) {
-  numbers_internal::RoundAwayFromZero(&value, pattern.MaxDecimals());
+std::string Format(numbers_detail::DecimalDigits& value, const NumberPattern& pattern) {
+  value.RoundAt(-pattern.MaxDecimals(), Rounding::HalfAwayFromZero);
 
   const long long natural_whole = value.IsZero() ? 0 : std::max(0LL, value.exponent + 1LL);
   const long long whole = std::max(natural_whole, static_cast<long long>(pattern.MinWholeDigits()));
@@ -66,12 +65,12 @@ std::string Format(numbers_internal::DecimalDigits& value, const NumberPattern& 
 
 std::string FormatNumber(double value, const NumberPattern& pattern) {
   if (!std::isfinite(value)) return NumberToText(value);
-  auto digits = numbers_internal::DigitsOf(numbers_internal::RoundTo15Digits(value));
+  auto digits = numbers_detail::FifteenDigitsOf(value);
   return Format(digits, pattern);
 }
 
 std::string FormatNumber(const DecimalNumber& value, const NumberPattern& pattern) {
-  auto digits = numbers_internal::DigitsOf(value);
+  auto digits = numbers_detail::DigitsOf(value);
   return Format(digits, pattern);
 }
 

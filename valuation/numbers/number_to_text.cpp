@@ -5,15 +5,14 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "valuation/numbers/decimal_digits.h"
-#include "valuation/numbers/significant_digits.h"
+#include "valuation/numbers/detail/decimal_digits.h"
 
 namespace worthmere {
 
 namespace {
 
 // Exponent form: 1E+15, 1E-05, 1.23456789012346E+15.
-char* WriteExponentForm(const numbers_internal::DecimalDigits& value, char* out) {
+char* WriteExponentForm(const numbers_detail::DecimalDigits& value, char* out) {
   *out++ = value.digits[0];
   if (value.count > 1) {
     *out++ = '.';
@@ -31,15 +30,14 @@ char* WriteExponentForm(const numbers_internal::DecimalDigits& value, char* out)
 std::string NumberToText(double value) {
   if (std::isnan(value)) return "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-  const numbers_internal::DecimalDigits digits =
-      numbers_internal::DigitsOf(numbers_internal::RoundTo15Digits(value));
+  const numbers_detail::DecimalDigits digits = numbers_detail::FifteenDigitsOf(value);
   if (digits.IsZero()) return "0";
   // The sign, 15 digits, a point and "E+308" at most in exponent form.
   char buffer[32];
   char* p = buffer;
   if (digits.negative) *p++ = '-';
   if (digits.exponent >= -4 && digits.exponent <= 14) {
-    p = numbers_internal::WritePlain(digits, p);
+    p = numbers_detail::WritePlain(digits, p);
   } else {
     p = WriteExponentForm(digits, p);
   }
@@ -47,11 +45,11 @@ std::string NumberToText(double value) {
 }
 
 std::string NumberToText(const DecimalNumber& value) {
-  const numbers_internal::DecimalDigits digits = numbers_internal::DigitsOf(value);
-  char buffer[1 + numbers_internal::kMaxPlainLength];
+  const numbers_detail::DecimalDigits digits = numbers_detail::DigitsOf(value);
+  char buffer[1 + numbers_detail::kMaxPlainLength];
   char* p = buffer;
   if (digits.negative) *p++ = '-';
-  p = numbers_internal::WritePlain(digits, p);
+  p = numbers_detail::WritePlain(digits, p);
   return std::string(buffer, p);
 }
 

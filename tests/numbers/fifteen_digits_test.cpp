@@ -1,4 +1,4 @@
-#include "valuation/numbers/significant_digits.h"
+#include "valuation/numbers/detail/decimal_digits.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ std::string Reference(double value) {
 }
 
 std::string UnderTest(double value) {
-  const numbers_internal::SignificantDigits form = numbers_internal::RoundTo15Digits(value);
+  const numbers_detail::DecimalDigits form = numbers_detail::FifteenDigitsOf(value);
   if (form.count == 0) return "0";
   return std::string(form.negative ? "-" : "") + std::string(form.digits, form.count) + "E" +
          std::to_string(form.exponent);
