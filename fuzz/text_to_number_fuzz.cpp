@@ -21,7 +21,7 @@ namespace worthmere::fuzz {
 namespace {
 
 // The accepted form read with a cursor: spaces, a sign and a "$" each at most once in either
-// order, digits with single commas between digits, a point with digits, an exponent, spaces.
+// order, digits with runs of commas between digits, a point with digits, an exponent, spaces.
 // A matching text is also written in the standard library's own form, without spaces, "$" or
 // commas.
 class AcceptedForm {
@@ -90,8 +90,11 @@ class AcceptedForm {
   }
   std::size_t ReadGroupedDigits() {
     std::size_t count = ReadDigits();
-    while (count > 0 && at_ < text_.size() && text_[at_] == ',' && IsDigitAt(at_ + 1)) {
-      ++at_;
+    for (;;) {
+      std::size_t after_commas = at_;
+      while (after_commas < text_.size() && text_[after_commas] == ',') ++after_commas;
+      if (count == 0 || after_commas == at_ || !IsDigitAt(after_commas)) break;
+      at_ = after_commas;
       count += ReadDigits();
     }
     return count;

@@ -53,6 +53,8 @@ TEST(EstimateTest, EnterFormattedAndBareFiguresReadAlike) {
       {"cash flow with dollar sign and groups",
        WithInputs("$4,141,000,000", "8", "0.0625", "1,473,000,000")},
       {"bare digits", WithInputs("4141000000", "8", "0.0625", "1473000000")},
+      {"cash flow with two commas in a row",
+       WithInputs("4,,141,000,000", "8", "0.0625", "1,473,000,000")},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.behaviour);

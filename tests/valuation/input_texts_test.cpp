@@ -59,6 +59,7 @@ TEST(InputTextsTest, EnterRewritesTheFigureInGroups) {
       {"zero shows no digits", "0", "$", ""},
       {"fraction is rounded away", "1234.5", "$1,235", "1,235"},
       {"fraction below a half is dropped", "1234.4", "$1,234", "1,234"},
+      {"a run of commas between digits is dropped", "1,,2", "$12", "12"},
       {"letters stay as typed", "abc", "abc", "abc"},
       {"empty box stays empty", "", "", ""},
   };

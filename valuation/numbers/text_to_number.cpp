@@ -21,7 +21,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 struct ScannedNumber {
   bool negative = false;
   std::string_view number;    // from the first digit or point to the end of the exponent
-  std::string_view whole;     // digits, with commas between digits
+  std::string_view whole;     // digits, with runs of commas between digits
   std::string_view fraction;  // digits
   std::int64_t exponent = 0;  // saturated at +-kExponentLimit
   std::int64_t whole_digits = 0;
@@ -74,10 +74,12 @@ bool Scan(std::string_view text, ScannedNumber& out) {
   }
 
   const char* const number_start = p;
+  // A run of commas between two digits is dropped, wherever it stands.
   for (std::ptrdiff_t run = skip_digits(); run > 0; run = skip_digits()) {
     out.whole_digits += run;
-    if (end - p < 2 || *p != ',' || !IsDigit(p[1])) break;
-    ++p;
+    const char* const after_commas = std::find_if(p, end, [](char c) { return c != ','; });
+    if (after_commas == p || after_commas == end || !IsDigit(*after_commas)) break;
+    p = after_commas;
   }
   out.whole = {number_start, static_cast<std::size_t>(p - number_start)};
   if (p != end && *p == '.') {
