@@ -16,8 +16,10 @@ namespace worthmere {
 namespace {
 
 void LookUp(DesktopServices& services, LookupPage page) {
+  // Upper case by the toolkit's Unicode rule: "é" becomes "É", "ß" becomes "SS".
   const QString ticker =
-      services.AskText(FromUtf8(kTickerPrompt), FromUtf8(kTickerTitle), FromUtf8(kTickerDefault));
+      services.AskText(FromUtf8(kTickerPrompt), FromUtf8(kTickerTitle), FromUtf8(kTickerDefault))
+          .toUpper();
   services.OpenAddress(FromUtf8(LookupAddress(page, ToUtf8(ticker))));
   services.ProcessPendingEvents();
 }

@@ -14,9 +14,6 @@ struct PageAddress {
 constexpr PageAddress kCashFlowPage{"https", "/cash-flow/cf.html?t=", "&region=USA&culture=en-us"};
 constexpr PageAddress kRatiosPage{"http", "/ratios/r.html?t=", "&region=usa&culture=en-US"};
 
-// Only ASCII letters change case, whatever the process locale; other bytes stay as they are.
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 bool IsUnreservedInQuery(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
          c == '.' || c == '_' || c == '~';
@@ -26,8 +23,7 @@ bool IsUnreservedInQuery(char c) {
 // "&", "#", "/", "?" or space cannot reach into the other parts of the address.
 void AppendTickerValue(std::string& address, std::string_view ticker) {
   constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-  for (const char typed : ticker) {
-    const char c = AsciiUpper(typed);
+  for (const char c : ticker) {
     if (IsUnreservedInQuery(c)) {
       address.push_back(c);
       continue;

@@ -16,9 +16,9 @@ inline constexpr std::string_view kTickerDefault = "KO";
 
 enum class LookupPage { CashFlow, Ratios };
 
-// The page's address for a ticker as typed: upper-cased, then percent-encoded as a query value so
-// no character can change the host, the path or the other parameters.
-// CashFlow, "ko" gives
+// The page's address for a ticker (the window upper-cases what the user typed), percent-encoded
+// as a query value so no character can change the host, the path or the other parameters.
+// CashFlow, "KO" gives
 // "https://financials.example.com/cash-flow/cf.html?t=KO&region=USA&culture=en-us".
 std::string LookupAddress(LookupPage page, std::string_view ticker);
 

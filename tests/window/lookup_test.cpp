@@ -21,8 +21,10 @@ TEST_F(LookupTest, EachButtonAsksForATickerAndOpensItsPage) {
       {"cancel still opens the page with an empty ticker", "Command3", QString(),
        "https://financials.example.com/cash-flow/cf.html?t=&region=USA&culture=en-us"},
       {"awkward ticker cannot change the address", "Command4", "brk b&t=x#y/é",
-       "http://financials.example.com/ratios/r.html?t=BRK%20B%26T%3DX%23Y%2F%C3%A9"
+       "http://financials.example.com/ratios/r.html?t=BRK%20B%26T%3DX%23Y%2F%C3%89"
        "&region=usa&culture=en-US"},
+      {"letters upper-cased by the Unicode rule", "Command3", "é ß",
+       "https://financials.example.com/cash-flow/cf.html?t=%C3%89%20SS&region=USA&culture=en-us"},
   };
   for (const LookupRow& row : rows) {
     SCOPED_TRACE(row.behaviour);
