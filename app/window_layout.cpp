@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "app/design_palette.h"
 #include "app/layout_fonts.h"
 #include "platform/twips.h"
 
@@ -221,6 +222,7 @@ void SetFocusOrder(const WindowControls& c) {
 
 WindowControls BuildWindowControls(QWidget& window) {
   window.setFont(DesignFont(DesignFace::SystemKeypad));
+  window.setPalette(DesignPalette());
   WindowControls c;
   c.picStart = new QWidget(&window);
   c.picStart->setObjectName(QStringLiteral("picStart"));

@@ -1,12 +1,11 @@
 #include <QAccessible>
 #include <QFontMetrics>
-#include <QStyleOptionButton>
-#include <QStyleOptionFrame>
 #include <climits>
 #include <set>
 
 #include "app/calculator_icon.h"
 #include "platform/qt_desktop_services.h"
+#include "window/text_area.h"
 #include "window/window_fixture.h"
 
 namespace worthmere::testing {
@@ -244,25 +243,6 @@ TEST_F(LayoutTest, BoxesAndButtonsSayWhatTheyAre) {
 }
 
 // Where the platform lacks the design faces, the substitutes must still fit every text.
-QRect TextArea(const QWidget* control) {
-  if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
-    QStyleOptionFrame option;
-    option.initFrom(box);
-    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
-    return contents.adjusted(2, 0, -2, 0);  // the line edit's own horizontal margin
-  }
-  if (const auto* button = qobject_cast<const QPushButton*>(control)) {
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-  }
-  const auto* label = qobject_cast<const QLabel*>(control);
-  const int indent = label->frameWidth() > 0 ? label->fontMetrics().horizontalAdvance('x') / 2 : 0;
-  return label->contentsRect().adjusted(0, 0, -indent, 0);
-}
-
 TEST_F(LayoutTest, EveryTextFitsItsControl) {
   std::vector<QWidget*> controls;
   for (QWidget* control : window.findChildren<QWidget*>()) {
