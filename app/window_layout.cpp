@@ -7,6 +7,7 @@
 
 #include "app/design_palette.h"
 #include "app/layout_fonts.h"
+#include "app/line_frame.h"
 #include "platform/twips.h"
 
 namespace worthmere {
@@ -88,7 +89,7 @@ QPushButton* AddKey(QWidget* panel, const char* name, const char* caption, Twips
 }
 
 QFrame* AddDecoration(QWidget* panel, const char* name, QFrame::Shape shape, QRect place) {
-  auto* frame = new QFrame(panel);
+  auto* frame = new LineFrame(panel);
   frame->setObjectName(QString::fromLatin1(name));
   frame->setFrameShape(shape);
   frame->setFrameShadow(QFrame::Plain);
