@@ -94,10 +94,12 @@ void CalculatorWindow::Command2_Click() {
 }
 
 void CalculatorWindow::Command9_Click() {
+  // setText, unlike the line edit's clear(), leaves no undo step: the box's history would keep
+  // every figure ever cleared, and Ctrl+Z would bring it back.
   RunHandler([this] {
-    controls_.txtPresVal->clear();
+    controls_.txtPresVal->setText(QString());
     controls_.txtshares->setText(FromUtf8(ClearedSharesText()));
-    controls_.IV->clear();
+    controls_.IV->setText(QString());
     controls_.txtdiscount->setText(FromUtf8(DefaultDiscountText()));
   });
 }

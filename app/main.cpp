@@ -3,10 +3,13 @@
 
 #include "app/calculator_window.h"
 #include "app/layout_fonts.h"
+#include "platform/platform_choice.h"
 #include "platform/qt_desktop_services.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
+  // Decided before the application object exists, which fixes the platform as it starts.
+  worthmere::PlatformArguments arguments(argc, argv, qgetenv("QT_QPA_PLATFORM"));
+  QApplication application(arguments.Count(), arguments.Values());
   // The name only; a display name would be appended to every window title.
   QApplication::setApplicationName(QStringLiteral("Worthmere"));
   worthmere::ResolveDesignFamilies();

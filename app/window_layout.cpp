@@ -5,7 +5,9 @@
 #include <initializer_list>
 #include <vector>
 
+#include "app/design_palette.h"
 #include "app/layout_fonts.h"
+#include "app/line_frame.h"
 #include "platform/twips.h"
 
 namespace worthmere {
@@ -87,7 +89,7 @@ QPushButton* AddKey(QWidget* panel, const char* name, const char* caption, Twips
 }
 
 QFrame* AddDecoration(QWidget* panel, const char* name, QFrame::Shape shape, QRect place) {
-  auto* frame = new QFrame(panel);
+  auto* frame = new LineFrame(panel);
   frame->setObjectName(QString::fromLatin1(name));
   frame->setFrameShape(shape);
   frame->setFrameShadow(QFrame::Plain);
@@ -221,6 +223,7 @@ void SetFocusOrder(const WindowControls& c) {
 
 WindowControls BuildWindowControls(QWidget& window) {
   window.setFont(DesignFont(DesignFace::SystemKeypad));
+  window.setPalette(DesignPalette());
   WindowControls c;
   c.picStart = new QWidget(&window);
   c.picStart->setObjectName(QStringLiteral("picStart"));

@@ -17,6 +17,8 @@ packages=(
   # The desktop end-to-end test, the package check and the start-up benchmark.
   xvfb openbox x11-utils xdotool xclip wmctrl python3 libx11-dev
   dpkg-dev lintian desktop-file-utils
+  # The Wayland end-to-end test: a headless compositor with Xwayland.
+  weston xwayland qt6-wayland
   # The fuzz targets (clang with its libFuzzer), readable sanitizer stack traces, and memcheck for
   # reads of uninitialised values.
   clang llvm libclang-rt-dev valgrind

@@ -33,7 +33,8 @@ start_x_desktop() {
   pids+=($!)
   wait_for test -s "$scratch/display"
   export DISPLAY=":$(cat "$scratch/display")"
-  unset QT_QPA_PLATFORM
+  # Run from a Wayland desktop, the programs started here still go to this X server.
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_SESSION_TYPE
   # No session bus: a client would otherwise autolaunch a bus daemon that outlives the script.
   export DBUS_SESSION_BUS_ADDRESS=disabled:
   export XDG_RUNTIME_DIR=$scratch XDG_CONFIG_HOME=$scratch/config XDG_CACHE_HOME=$scratch/cache

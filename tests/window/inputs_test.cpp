@@ -52,6 +52,44 @@ TEST_F(InputsTest, ClearEmptiesTheInputsTwiceAlike) {
   EXPECT_EQ(Text("IV").toStdString(), "");
 }
 
+struct WriteRow {
+  const char* behaviour;
+  const char* box;
+  const char* button;  // nullptr: Enter in the box
+};
+
+// The program's own writes replace a box's text outright: nothing it wrote over can come back
+// with Ctrl+Z, and no undo history grows with every figure the box ever held.
+TEST_F(InputsTest, TheProgramsWritesLeaveNoUndoStep) {
+  const WriteRow rows[] = {
+      {"Clear empties the cash flow", "txtPresVal", "Command9"},
+      {"Clear empties the value", "IV", "Command9"},
+      {"Clear writes the share count", "txtshares", "Command9"},
+      {"Clear writes the discount rate", "txtdiscount", "Command9"},
+      {"Help / reset writes the cash flow", "txtPresVal", "Command2"},
+      {"Enter rewrites the cash flow", "txtPresVal", nullptr},
+      {"Enter rewrites the share count", "txtshares", nullptr},
+      {"the estimate writes the value", "IV", "Command1"},
+      {"the estimate writes a working box", "Text1", "Command1"},
+  };
+  for (const WriteRow& row : rows) {
+    Click("Command2");
+    QLineEdit* box = Box(row.box);
+    QTest::keyClicks(box, QStringLiteral("9"));
+    ASSERT_TRUE(box->isUndoAvailable()) << row.behaviour;
+    services.answers = {QStringLiteral("30")};
+    if (row.button != nullptr) {
+      Click(QString::fromLatin1(row.button));
+    } else {
+      QTest::keyClick(box, Qt::Key_Return);
+    }
+    const QString written = box->text();
+    EXPECT_FALSE(box->isUndoAvailable()) << row.behaviour;
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box->text().toStdString(), written.toStdString()) << row.behaviour;
+  }
+}
+
 struct EnterRow {
   const char* behaviour;
   const char* box;

@@ -1,12 +1,13 @@
 #include <QAccessible>
 #include <QFontMetrics>
-#include <QStyleOptionButton>
-#include <QStyleOptionFrame>
+#include <QImage>
+#include <QtMath>
 #include <climits>
 #include <set>
 
 #include "app/calculator_icon.h"
 #include "platform/qt_desktop_services.h"
+#include "window/text_area.h"
 #include "window/window_fixture.h"
 
 namespace worthmere::testing {
@@ -155,6 +156,51 @@ TEST_F(LayoutTest, FixedFrameWithoutMaximise) {
   EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
 }
 
+// A straight line of the design, one pixel thick, in window coordinates: its first and its last
+// pixel along its length.
+struct DesignLine {
+  const char* name;
+  QPoint from;
+  QPoint to;
+};
+
+// True when some column (or row) of device pixels within the line's design pixel has the colour
+// all along the line: on every device pixel whose centre lies strictly within its length.
+bool DrawnWhole(const QImage& pixels, const DesignLine& line, QRgb colour) {
+  const qreal scale = pixels.devicePixelRatio();
+  const bool vertical = line.from.x() == line.to.x();
+  const int across = vertical ? line.from.x() : line.from.y();
+  const int start = vertical ? line.from.y() : line.from.x();
+  const int end = (vertical ? line.to.y() : line.to.x()) + 1;
+  const int first = qFloor(start * scale + 0.5);
+  const int last = qCeil(end * scale - 0.5) - 1;
+  for (int offset = qFloor(across * scale); offset < qCeil((across + 1) * scale); ++offset) {
+    bool whole = true;
+    for (int along = first; along <= last && whole; ++along) {
+      whole = (vertical ? pixels.pixel(offset, along) : pixels.pixel(along, offset)) == colour;
+    }
+    if (whole) return true;
+  }
+  return false;
+}
+
+// The divider and the frame's four edges, where a stroke between device pixels could vanish at a
+// fractional scale factor. The panel sits 2 pixels left of the window's edge, and the divider
+// runs on below the window's bottom edge: its visible part.
+TEST_F(LayoutTest, LinesDrawnWholeOnDevicePixels) {
+  const DesignLine lines[] = {
+      {"Line1", {326, 2}, {326, 337}},         {"Shape1 top", {0, 2}, {568, 2}},
+      {"Shape1 bottom", {0, 336}, {568, 336}}, {"Shape1 left", {0, 2}, {0, 336}},
+      {"Shape1 right", {568, 2}, {568, 336}},
+  };
+  const QImage pixels = window.grab().toImage();
+  const QRgb colour = window.palette().color(QPalette::WindowText).rgba();
+  for (const DesignLine& line : lines) {
+    EXPECT_TRUE(DrawnWhole(pixels, line, colour))
+        << line.name << " at scale " << pixels.devicePixelRatio();
+  }
+}
+
 const std::vector<std::string> kFocusOrder = {
     "Command9",   "IV",         "txtshares",  "txtPresVal",  "txtIntr",    "Number_7",
     "Number_8",   "Number_9",   "Cancel",     "CancelEntry", "Number_4",   "Number_5",
@@ -244,25 +290,6 @@ TEST_F(LayoutTest, BoxesAndButtonsSayWhatTheyAre) {
 }
 
 // Where the platform lacks the design faces, the substitutes must still fit every text.
-QRect TextArea(const QWidget* control) {
-  if (const auto* box = qobject_cast<const QLineEdit*>(control)) {
-    QStyleOptionFrame option;
-    option.initFrom(box);
-    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-    const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
-    return contents.adjusted(2, 0, -2, 0);  // the line edit's own horizontal margin
-  }
-  if (const auto* button = qobject_cast<const QPushButton*>(control)) {
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-  }
-  const auto* label = qobject_cast<const QLabel*>(control);
-  const int indent = label->frameWidth() > 0 ? label->fontMetrics().horizontalAdvance('x') / 2 : 0;
-  return label->contentsRect().adjusted(0, 0, -indent, 0);
-}
-
 TEST_F(LayoutTest, EveryTextFitsItsControl) {
   std::vector<QWidget*> controls;
   for (QWidget* control : window.findChildren<QWidget*>()) {

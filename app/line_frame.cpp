@@ -1,0 +1,28 @@
+#include "app/line_frame.h"
+
+#include <QPainter>
+
+namespace worthmere {
+
+void LineFrame::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const QColor colour = palette().color(foregroundRole());
+  const int line = lineWidth();
+  const QRect r = rect();
+  switch (frameShape()) {
+    case QFrame::VLine:
+      painter.fillRect(QRect((r.width() - line) / 2, 0, line, r.height()), colour);
+      break;
+    case QFrame::HLine:
+      painter.fillRect(QRect(0, (r.height() - line) / 2, r.width(), line), colour);
+      break;
+    default:
+      painter.fillRect(QRect(0, 0, r.width(), line), colour);
+      painter.fillRect(QRect(0, r.height() - line, r.width(), line), colour);
+      painter.fillRect(QRect(0, 0, line, r.height()), colour);
+      painter.fillRect(QRect(r.width() - line, 0, line, r.height()), colour);
+      break;
+  }
+}
+
+}  // namespace worthmere
