@@ -1,3 +1,6 @@
+#include <stdexcept>
+
+#include "window/handler_report_watch.h"
 #include "window/window_fixture.h"
 
 namespace worthmere::testing {
@@ -40,6 +43,39 @@ TEST_F(LookupTest, EachButtonAsksForATickerAndOpensItsPage) {
     EXPECT_EQ(services.addresses, std::vector<QString>{QString::fromUtf8(row.address)});
     EXPECT_EQ(services.log, (std::vector<std::string>{"ask", "open", "pending"}));
   }
+}
+
+struct ThrowRow {
+  const char* behaviour;
+  std::function<void()> fault;
+  std::string reported;
+};
+
+TEST_F(LookupTest, UnexpectedExceptionLeavesOneLineAndTheWindowWorksOn) {
+  const ThrowRow rows[] = {
+      {"a standard exception gives its message", [] { throw std::logic_error("browser gone"); },
+       "browser gone"},
+      {"anything else is unknown", [] { throw 42; }, "unknown exception"},
+  };
+  for (const ThrowRow& row : rows) {
+    SCOPED_TRACE(row.behaviour);
+    services.on_open = row.fault;
+    services.answers = {QStringLiteral("KO")};
+    Click("Command3");
+
+    const std::vector<std::string> lines = TakeHandlerReports();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines[0].starts_with("unexpected exception in ")) << lines[0];
+    EXPECT_NE(lines[0].find("Command3_Click()"), std::string::npos) << lines[0];
+    EXPECT_TRUE(lines[0].ends_with(": " + row.reported)) << lines[0];
+  }
+  services.on_open = nullptr;
+  services.addresses.clear();
+  services.answers = {QStringLiteral("KO")};
+  Click("Command4");
+  EXPECT_EQ(services.addresses.size(), 1u);
+  Click("Number_7");
+  EXPECT_EQ(Display().toStdString(), "7.");
 }
 
 }  // namespace

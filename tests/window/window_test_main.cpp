@@ -5,9 +5,11 @@
 
 #include "app/layout_fonts.h"
 #include "support/comma_locale.h"
+#include "window/handler_report_watch.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  worthmere::testing::WatchHandlerReports();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   worthmere::ResolveDesignFamilies();
