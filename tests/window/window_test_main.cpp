@@ -5,6 +5,7 @@
 
 #include "app/layout_fonts.h"
 #include "support/comma_locale.h"
+#include "support/filter_check.h"
 #include "window/handler_report_watch.h"
 
 int main(int argc, char** argv) {
@@ -15,8 +16,9 @@ int main(int argc, char** argv) {
   worthmere::ResolveDesignFamilies();
   // After QApplication, which sets the locale from the environment.
   if (!worthmere::testing::PinCommaLocale()) {
-    std::fprintf(stderr, "the de_DE.UTF-8 locale is missing: run the set-up script first\n");
+    std::fputs(worthmere::testing::kCommaLocaleMissing, stderr);
     return 1;
   }
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  return worthmere::testing::EveryFilteredNameRan() ? result : 1;
 }
