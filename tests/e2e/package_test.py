@@ -18,15 +18,14 @@ import xml.etree.ElementTree as ElementTree
 import png_pixels
 from checks import Checks
 
-ICON_SIZES = (16, 32, 48, 64, 128, 256)
-EXPECTED_FILES = {
+FIXED_FILES = {
     "usr/bin/worthmere",
     "usr/share/applications/worthmere.desktop",
     "usr/share/icons/hicolor/scalable/apps/worthmere.svg",
     "usr/share/man/man1/worthmere.1.gz",
     "usr/share/doc/worthmere/copyright",
     "usr/share/doc/worthmere/changelog.gz",
-} | {f"usr/share/icons/hicolor/{size}x{size}/apps/worthmere.png" for size in ICON_SIZES}
+}
 # dpkg-shlibdeps finds the linked libraries; the fonts the window is laid out for it cannot.
 REQUIRED_DEPENDENCIES = {"libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6",
                          "fonts-liberation"}
@@ -58,11 +57,12 @@ def check_metadata(checks, package):
                   {name for name in names if name.endswith("-dev")}, set())
 
 
-def check_content(checks, package):
+def check_content(checks, package, icon_sizes):
     listing = output_of(["dpkg-deb", "-c", package])
     files = {line.split()[-1].lstrip("./") for line in listing.splitlines()
              if not line.startswith("d")}
-    checks.expect("files in the package", files, EXPECTED_FILES)
+    icons = {f"usr/share/icons/hicolor/{size}x{size}/apps/worthmere.png" for size in icon_sizes}
+    checks.expect("files in the package", files, FIXED_FILES | icons)
     checks.expect("everything owned by root", all(" root/root " in line for line in
                                                    listing.splitlines()), True)
 
@@ -89,12 +89,12 @@ def svg_pixels(path, width, height):
     return pixels
 
 
-def check_icons(checks, root):
+def check_icons(checks, root, icon_sizes):
     icons = os.path.join(root, "usr/share/icons/hicolor")
     base_width, base_height, base = png_pixels.read_argb(os.path.join(icons,
                                                                        "16x16/apps/worthmere.png"))
     checks.expect("16 x 16 icon", (base_width, base_height), (16, 16))
-    for size in ICON_SIZES[1:]:
+    for size in sorted(set(icon_sizes) - {16}):
         width, height, pixels = png_pixels.read_argb(os.path.join(icons,
                                                                   f"{size}x{size}/apps/worthmere.png"))
         scale = size // 16
@@ -149,16 +149,18 @@ def check_unpacked_program_runs(checks, root):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build-dir", required=True)
+    parser.add_argument("--icon-sizes", required=True, type=int, nargs="+",
+                        help="the installed PNG sizes, 16 among them")
     args = parser.parse_args()
     checks = Checks()
     with tempfile.TemporaryDirectory(prefix="worthmere-deb-") as scratch:
         package = build_package(args.build_dir, os.path.join(scratch, "out"))
         check_metadata(checks, package)
-        check_content(checks, package)
+        check_content(checks, package, args.icon_sizes)
         check_lintian(checks, package)
         root = os.path.join(scratch, "root")
         output_of(["dpkg-deb", "-x", package, root])
-        check_icons(checks, root)
+        check_icons(checks, root, args.icon_sizes)
         check_desktop_entry(checks, root)
         check_unpacked_program_runs(checks, root)
     return checks.summary()
