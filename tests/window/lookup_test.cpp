@@ -1,5 +1,8 @@
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
+#include "weblinks/lookup_address.h"
 #include "window/handler_report_watch.h"
 #include "window/window_fixture.h"
 
@@ -12,20 +15,25 @@ struct LookupRow {
   const char* behaviour;
   const char* button;
   QString answer;
-  const char* address;
+  std::string address;
 };
+
+// An address on the look-up host, which the build sets.
+std::string OnLookupHost(std::string_view scheme, std::string_view path_and_query) {
+  return std::string(scheme) + "://" + std::string(kLookupHost) + std::string(path_and_query);
+}
 
 TEST_F(LookupTest, EachButtonAsksForATickerAndOpensItsPage) {
   const LookupRow rows[] = {
       {"default ticker opens the cash-flow page", "Command3", "KO",
-       "https://financials.example.com/cash-flow/cf.html?t=KO&region=USA&culture=en-us"},
+       OnLookupHost("https", "/cash-flow/cf.html?t=KO&region=USA&culture=en-us")},
       {"ticker upper-cased on the plain ratios page", "Command4", "abc",
-       "http://financials.example.com/ratios/r.html?t=ABC&region=usa&culture=en-US"},
+       OnLookupHost("http", "/ratios/r.html?t=ABC&region=usa&culture=en-US")},
       {"cancel still opens the page with an empty ticker", "Command3", QString(),
-       "https://financials.example.com/cash-flow/cf.html?t=&region=USA&culture=en-us"},
+       OnLookupHost("https", "/cash-flow/cf.html?t=&region=USA&culture=en-us")},
       {"awkward ticker cannot change the address", "Command4", "brk b&t=x#y/é",
-       "http://financials.example.com/ratios/r.html?t=BRK%20B%26T%3DX%23Y%2F%C3%A9"
-       "&region=usa&culture=en-US"},
+       OnLookupHost("http",
+                    "/ratios/r.html?t=BRK%20B%26T%3DX%23Y%2F%C3%A9&region=usa&culture=en-US")},
   };
   for (const LookupRow& row : rows) {
     SCOPED_TRACE(row.behaviour);
@@ -40,7 +48,7 @@ TEST_F(LookupTest, EachButtonAsksForATickerAndOpensItsPage) {
     EXPECT_EQ(services.questions[0].prompt.toStdString(), "enter");
     EXPECT_EQ(services.questions[0].title.toStdString(), "data");
     EXPECT_EQ(services.questions[0].default_text.toStdString(), "KO");
-    EXPECT_EQ(services.addresses, std::vector<QString>{QString::fromUtf8(row.address)});
+    EXPECT_EQ(services.addresses, std::vector<QString>{QString::fromStdString(row.address)});
     EXPECT_EQ(services.log, (std::vector<std::string>{"ask", "open", "pending"}));
   }
 }
