@@ -7,7 +7,6 @@ import argparse
 import glob
 import os
 import re
-import shutil
 import signal
 import subprocess
 import sys
@@ -16,8 +15,12 @@ import time
 import xml.etree.ElementTree as ElementTree
 
 import png_pixels
+import tools
 from checks import Checks
 
+# CPack's package needs dpkg-shlibdeps and file; the checks need lintian and desktop-file-validate.
+TOOLS = {"dpkg-shlibdeps": "dpkg-dev", "file": "file", "lintian": "lintian",
+         "desktop-file-validate": "desktop-file-utils"}
 FIXED_FILES = {
     "usr/bin/worthmere",
     "usr/share/applications/worthmere.desktop",
@@ -68,9 +71,6 @@ def check_content(checks, package, icon_sizes):
 
 
 def check_lintian(checks, package):
-    if not shutil.which("lintian"):
-        print("SKIP lintian is not installed")
-        return
     result = subprocess.run(["lintian", "--fail-on", "error,warning", package],
                             capture_output=True, text=True, timeout=300)
     findings = [line for line in result.stdout.splitlines() if re.match(r"[EW]: ", line)]
@@ -108,11 +108,8 @@ def check_icons(checks, root, icon_sizes):
 
 def check_desktop_entry(checks, root):
     entry = os.path.join(root, "usr/share/applications/worthmere.desktop")
-    if shutil.which("desktop-file-validate"):
-        result = subprocess.run(["desktop-file-validate", entry], capture_output=True, text=True)
-        checks.expect("desktop-file-validate passes", (result.returncode, result.stdout), (0, ""))
-    else:
-        print("SKIP desktop-file-validate is not installed")
+    result = subprocess.run(["desktop-file-validate", entry], capture_output=True, text=True)
+    checks.expect("desktop-file-validate passes", (result.returncode, result.stdout), (0, ""))
     with open(entry, encoding="utf-8") as file:
         keys = dict(line.rstrip("\n").split("=", 1) for line in file if "=" in line)
     checks.expect("entry starts the installed program and shows its icon",
@@ -152,6 +149,7 @@ def main():
     parser.add_argument("--icon-sizes", required=True, type=int, nargs="+",
                         help="the installed PNG sizes, 16 among them")
     args = parser.parse_args()
+    tools.require(TOOLS)
     checks = Checks()
     with tempfile.TemporaryDirectory(prefix="worthmere-deb-") as scratch:
         package = build_package(args.build_dir, os.path.join(scratch, "out"))
