@@ -71,6 +71,13 @@ generate_test_locale() {
   fi
 }
 
+# The program alone, in a folder of its own without tests or benchmarks: no preset's cache changes.
+build_program() {
+  cmake --preset release -B build/run -DBUILD_TESTING=OFF -DWORTHMERE_BUILD_BENCHMARKS=OFF \
+    >/dev/null
+  cmake --build build/run --target worthmere
+}
+
 build() {
   local preset=$1
   shift
@@ -196,10 +203,7 @@ command=${1:-}
 case "$command" in
   run)
     install_missing_packages "${run_packages[@]}"
-    # A folder of its own without tests: the presets' caches stay as they are.
-    cmake --preset release -B build/run -DBUILD_TESTING=OFF -DWORTHMERE_BUILD_BENCHMARKS=OFF \
-      >/dev/null
-    cmake --build build/run --target worthmere
+    build_program
     exec build/run/app/worthmere
     ;;
   setup)
@@ -222,7 +226,8 @@ case "$command" in
   screenshot)
     install_missing_packages "${run_packages[@]}" "${x_desktop_packages[@]}" \
       "${screenshot_packages[@]}"
-    exec scripts/screenshot.sh
+    build_program
+    exec scripts/screenshot.sh build/run/app/worthmere
     ;;
   *)
     echo "usage: $0 run|setup|test|fuzz [SECONDS]|screenshot" >&2
