@@ -15,12 +15,10 @@ void CalculatorWindow::Command1_Click() {
   // second press inside the first.
   if (estimate_press_open_) return;
   const QScopedValueRollback<bool> press_open(estimate_press_open_, true);
+  // Every failure ends the press with the one message, a thrown one too (which RunHandler also
+  // reports unless it is running out of memory).
   bool done = false;
-  try {
-    done = RunEstimatePress();
-  } catch (...) {
-    done = false;
-  }
+  RunHandler([this, &done] { done = RunEstimatePress(); });
   if (!done) RunHandler([this] { ShowEstimateFailure(); });
 }
 

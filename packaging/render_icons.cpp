@@ -1,8 +1,8 @@
 // Writes the program's icon into a hicolor theme tree from the window's own 16 x 16 pixel map, so
 // the desktop shows exactly the design the window carries: the map itself, whole-number
 // enlargements of it, and a scalable drawing with one square per pixel.
-//   render_icons OUTPUT_DIR  writes
-//   OUTPUT_DIR/hicolor/{16x16,...,256x256,scalable}/apps/worthmere.*
+//   render_icons OUTPUT_DIR SIZE...  writes
+//   OUTPUT_DIR/hicolor/{SIZExSIZE...,scalable}/apps/worthmere.*
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -10,12 +10,11 @@
 #include <QString>
 #include <QTextStream>
 #include <cstdio>
+#include <vector>
 
 #include "app/calculator_icon.h"
 
 namespace {
-
-constexpr int kEnlargedSizes[] = {16, 32, 48, 64, 128, 256};
 
 QString AppsFolder(const QString& root, const QString& size) {
   const QString folder = root + QStringLiteral("/hicolor/") + size + QStringLiteral("/apps");
@@ -55,17 +54,30 @@ bool WriteSvg(const QImage& map, const QString& root) {
   return out.status() == QTextStream::Ok && file.flush();
 }
 
+// The pixel sizes as given, or none when one of them is not a positive whole number.
+std::vector<int> ReadSizes(int count, char** texts) {
+  std::vector<int> sizes;
+  for (int i = 0; i < count; ++i) {
+    bool number = false;
+    const int size = QString::fromLocal8Bit(texts[i]).toInt(&number);
+    if (!number || size <= 0) return {};
+    sizes.push_back(size);
+  }
+  return sizes;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+  const std::vector<int> sizes = argc > 2 ? ReadSizes(argc - 2, argv + 2) : std::vector<int>{};
+  if (sizes.empty()) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR SIZE...\n", argv[0]);
     return 2;
   }
   const QString root = QString::fromLocal8Bit(argv[1]);
   const QImage map = worthmere::CalculatorIconImage();
   bool written = WriteSvg(map, root);
-  for (int size : kEnlargedSizes) written = WritePng(map, size, root) && written;
+  for (int size : sizes) written = WritePng(map, size, root) && written;
   if (!written) std::fprintf(stderr, "%s: could not write the icons under %s\n", argv[0], argv[1]);
   return written ? 0 : 1;
 }

@@ -1,30 +1,53 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Worthmere, builds it, and either starts it or runs the tests.
-#   scripts/quickstart.sh run    install what is missing, build, start the program
-#   scripts/quickstart.sh test   install what is missing, build, run the whole test suite
-#                                (plain, then under the sanitizers, then each fuzz target ~20 s)
+#   scripts/quickstart.sh run     install what building and running need, build (in build/run),
+#                                 start the program
+#   scripts/quickstart.sh setup   install everything the tests need and generate their locale, for
+#                                 building and testing by hand
+#   scripts/quickstart.sh test    set up, check the format, build, run the whole test suite (plain,
+#                                 then under the sanitizers, then each fuzz target ~20 s); a skipped
+#                                 test fails it
 #   scripts/quickstart.sh fuzz [SECONDS]   install what is missing, run each fuzz target longer
 #   scripts/quickstart.sh screenshot   install what is missing, retake docs/worthmere.png
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
 
-packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  locales fonts-liberation
-  # The desktop end-to-end test, the package check and the start-up benchmark.
-  xvfb openbox x11-utils xdotool xclip wmctrl python3 libx11-dev
-  dpkg-dev lintian desktop-file-utils
-  # The Wayland end-to-end test: a headless compositor with Xwayland.
-  weston xwayland qt6-wayland
-  # The fuzz targets (clang with its libFuzzer), readable sanitizer stack traces, and memcheck for
-  # reads of uninitialised values.
-  clang llvm libclang-rt-dev valgrind
-)
-# Only for the README's screenshot.
+# One list per purpose.
+# Building and running the program.
+run_packages=(cmake ninja-build g++ qt6-base-dev fonts-liberation)
+# The rest of the build prerequisites of the tests: GoogleTest, and the source of the comma locale
+# that the test programs pin.
+test_packages=(libgtest-dev locales)
+# A throw-away X desktop: the desktop test, the screenshot and the start-up benchmark.
+x_desktop_packages=(xvfb openbox x11-utils xdotool)
+# The desktop test, beyond the X desktop.
+desktop_test_packages=(python3 xclip wmctrl)
+# The Wayland session test: a headless compositor with Xwayland, and the toolkit's Wayland
+# plugin.
+wayland_test_packages=(python3 weston xwayland qt6-wayland)
+# The package test.
+package_test_packages=(python3 dpkg-dev file lintian desktop-file-utils)
+# The benchmarks, the start-up one included.
+benchmark_packages=(libbenchmark-dev libx11-dev)
+# The fuzz targets: clang with its libFuzzer.
+fuzz_packages=(clang libclang-rt-dev)
+# Readable sanitizer stack traces.
+sanitizer_packages=(llvm)
+# memcheck of the fuzz corpora, for reads of uninitialised values.
+memcheck_packages=(valgrind)
+# The format check: Debian 12's clang-format, version 14.
+format_packages=(clang-format)
+# The README's screenshot, beyond the X desktop.
 screenshot_packages=(imagemagick)
+
+setup_packages=(
+  "${run_packages[@]}" "${test_packages[@]}" "${x_desktop_packages[@]}"
+  "${desktop_test_packages[@]}" "${wayland_test_packages[@]}" "${package_test_packages[@]}"
+  "${benchmark_packages[@]}"
+  "${fuzz_packages[@]}" "${sanitizer_packages[@]}" "${memcheck_packages[@]}"
+  "${format_packages[@]}"
+)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -52,6 +75,13 @@ generate_test_locale() {
   fi
 }
 
+# The program alone, in a folder of its own without tests or benchmarks: no preset's cache changes.
+build_program() {
+  cmake --preset release -B build/run -DBUILD_TESTING=OFF -DWORTHMERE_BUILD_BENCHMARKS=OFF \
+    >/dev/null
+  cmake --build build/run --target worthmere
+}
+
 build() {
   local preset=$1
   shift
@@ -59,11 +89,65 @@ build() {
   cmake --build --preset "$preset" "$@"
 }
 
+# Every tracked C++ file must read as clang-format 14 writes it with the repository's .clang-format.
+check_format() {
+  local formatter=clang-format-14
+  if ! command -v "$formatter" >/dev/null; then
+    echo "$formatter is not installed (package clang-format)" >&2
+    return 1
+  fi
+  local files=() unformatted=()
+  if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+  else
+    mapfile -t files < <(find . -path './build*' -prune -o -name '*.cpp' -print -o -name '*.h' -print)
+  fi
+  for file in "${files[@]}"; do
+    if ! "$formatter" --style=file "$file" | cmp -s - "$file"; then
+      unformatted+=("$file")
+    fi
+  done
+  if [ ${#unformatted[@]} -gt 0 ]; then
+    echo "Not formatted as .clang-format says (${formatter} -i FILE... fixes it):" >&2
+    printf '  %s\n' "${unformatted[@]}" >&2
+    return 1
+  fi
+  echo "format: all ${#files[@]} C++ files as .clang-format says"
+}
+
+# ctest counts a skipped test as passed and exits 0; the full check must run every test, so here a
+# skip fails it, naming the test and what it missed.
+run_tests() {
+  local preset=$1
+  shift
+  local log status=0
+  log=$(mktemp)
+  ctest --preset "$preset" "$@" 2>&1 | tee "$log" || status=$?
+  local skipped
+  skipped=$(sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (Skipped)$/\1/p' "$log")
+  rm -f "$log"
+  if [ -n "$skipped" ]; then
+    echo "The full test run allows no skipped test; in the $preset build ctest skipped:" >&2
+    # Each skipped test with the reasons it printed ("SKIP: ...").
+    awk -v skipped="$skipped" '
+      /^[0-9]+\/[0-9]+ Test: / { name = $3 }
+      /^SKIP: / { why[name] = why[name] "; " substr($0, 7) }
+      END {
+        count = split(skipped, names, "\n")
+        for (i = 1; i <= count; i++) {
+          print "  " names[i] (names[i] in why ? ": " substr(why[names[i]], 3) : "")
+        }
+      }' "build/$preset/Testing/Temporary/LastTest.log" >&2
+    return 1
+  fi
+  return "$status"
+}
+
 # The whole suite once more in the address and undefined-behaviour sanitizer build. The preset
 # makes any report fatal, and LeakSanitizer checks every test program as it exits.
 run_sanitized_tests() {
   build asan
-  ctest --preset asan --parallel 2 --timeout 900
+  run_tests asan --parallel 2 --timeout 900
 }
 
 # Runs one fuzz target from a temporary copy of its committed corpus, so a run never writes into
@@ -122,28 +206,35 @@ run_fuzz_targets() {
 command=${1:-}
 case "$command" in
   run)
-    install_missing_packages "${packages[@]}"
-    build release --target worthmere
-    exec build/release/app/worthmere
+    install_missing_packages "${run_packages[@]}"
+    build_program
+    exec build/run/app/worthmere
+    ;;
+  setup)
+    install_missing_packages "${setup_packages[@]}"
+    generate_test_locale
     ;;
   test)
-    install_missing_packages "${packages[@]}"
+    install_missing_packages "${setup_packages[@]}"
     generate_test_locale
+    check_format
     build debug
-    ctest --preset debug --parallel 2 --timeout 600
+    run_tests debug --parallel 2 --timeout 600
     run_sanitized_tests
     run_fuzz_targets 20
     ;;
   fuzz)
-    install_missing_packages "${packages[@]}"
+    install_missing_packages "${run_packages[@]}" "${fuzz_packages[@]}" "${sanitizer_packages[@]}"
     run_fuzz_targets "${2:-600}"
     ;;
   screenshot)
-    install_missing_packages "${packages[@]}" "${screenshot_packages[@]}"
-    exec scripts/screenshot.sh
+    install_missing_packages "${run_packages[@]}" "${x_desktop_packages[@]}" \
+      "${screenshot_packages[@]}"
+    build_program
+    exec scripts/screenshot.sh build/run/app/worthmere
     ;;
   *)
-    echo "usage: $0 run|test|fuzz [SECONDS]|screenshot" >&2
+    echo "usage: $0 run|setup|test|fuzz [SECONDS]|screenshot" >&2
     exit 2
     ;;
 esac

@@ -5,9 +5,10 @@
 
 namespace worthmere {
 
-// The financial-data site both look-ups open, and the book-store page Help / reset opens.
-inline constexpr std::string_view kLookupHost = "financials.example.com";
-inline constexpr std::string_view kBookStoreAddress = "https://books.example.com/investing";
+// The financial-data site both look-ups open, and the book-store page Help / reset opens; both
+// are set in the top CMakeLists.txt.
+inline constexpr std::string_view kLookupHost = WORTHMERE_LOOKUP_HOST;
+inline constexpr std::string_view kBookStoreAddress = WORTHMERE_BOOK_STORE_ADDRESS;
 
 // The ticker prompt of both look-ups.
 inline constexpr std::string_view kTickerPrompt = "enter";

@@ -14,9 +14,13 @@ import sys
 import tempfile
 
 import png_pixels
+import tools
 from checks import Checks
 import x_queries as xq
 from x_session import RunTooLong, Timeout, Watchdog, XSession, poll
+
+TOOLS = {"Xvfb": "xvfb", "openbox": "openbox", "xprop": "x11-utils", "xwininfo": "x11-utils",
+         "xmessage": "x11-utils", "xdotool": "xdotool", "xclip": "xclip", "wmctrl": "wmctrl"}
 
 MAIN_TITLE = "Worthmere and Calculator"
 CLIENT_SIZE = (571, 338)
@@ -192,6 +196,7 @@ def main():
     parser.add_argument("--desktop-file", help="the .desktop entry")
     parser.add_argument("--timeout", type=int, default=90)
     args = parser.parse_args()
+    tools.require(TOOLS)
     checks = Checks()
     try:
         run(args, checks)

@@ -7,7 +7,6 @@ import argparse
 import glob
 import os
 import re
-import shutil
 import signal
 import subprocess
 import sys
@@ -16,17 +15,20 @@ import time
 import xml.etree.ElementTree as ElementTree
 
 import png_pixels
+import tools
 from checks import Checks
 
-ICON_SIZES = (16, 32, 48, 64, 128, 256)
-EXPECTED_FILES = {
+# CPack's package needs dpkg-shlibdeps and file; the checks need lintian and desktop-file-validate.
+TOOLS = {"dpkg-shlibdeps": "dpkg-dev", "file": "file", "lintian": "lintian",
+         "desktop-file-validate": "desktop-file-utils"}
+FIXED_FILES = {
     "usr/bin/worthmere",
     "usr/share/applications/worthmere.desktop",
     "usr/share/icons/hicolor/scalable/apps/worthmere.svg",
     "usr/share/man/man1/worthmere.1.gz",
     "usr/share/doc/worthmere/copyright",
     "usr/share/doc/worthmere/changelog.gz",
-} | {f"usr/share/icons/hicolor/{size}x{size}/apps/worthmere.png" for size in ICON_SIZES}
+}
 # dpkg-shlibdeps finds the linked libraries; the fonts the window is laid out for it cannot.
 REQUIRED_DEPENDENCIES = {"libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6",
                          "fonts-liberation"}
@@ -58,19 +60,17 @@ def check_metadata(checks, package):
                   {name for name in names if name.endswith("-dev")}, set())
 
 
-def check_content(checks, package):
+def check_content(checks, package, icon_sizes):
     listing = output_of(["dpkg-deb", "-c", package])
     files = {line.split()[-1].lstrip("./") for line in listing.splitlines()
              if not line.startswith("d")}
-    checks.expect("files in the package", files, EXPECTED_FILES)
+    icons = {f"usr/share/icons/hicolor/{size}x{size}/apps/worthmere.png" for size in icon_sizes}
+    checks.expect("files in the package", files, FIXED_FILES | icons)
     checks.expect("everything owned by root", all(" root/root " in line for line in
                                                    listing.splitlines()), True)
 
 
 def check_lintian(checks, package):
-    if not shutil.which("lintian"):
-        print("SKIP lintian is not installed")
-        return
     result = subprocess.run(["lintian", "--fail-on", "error,warning", package],
                             capture_output=True, text=True, timeout=300)
     findings = [line for line in result.stdout.splitlines() if re.match(r"[EW]: ", line)]
@@ -89,12 +89,12 @@ def svg_pixels(path, width, height):
     return pixels
 
 
-def check_icons(checks, root):
+def check_icons(checks, root, icon_sizes):
     icons = os.path.join(root, "usr/share/icons/hicolor")
     base_width, base_height, base = png_pixels.read_argb(os.path.join(icons,
                                                                        "16x16/apps/worthmere.png"))
     checks.expect("16 x 16 icon", (base_width, base_height), (16, 16))
-    for size in ICON_SIZES[1:]:
+    for size in sorted(set(icon_sizes) - {16}):
         width, height, pixels = png_pixels.read_argb(os.path.join(icons,
                                                                   f"{size}x{size}/apps/worthmere.png"))
         scale = size // 16
@@ -108,11 +108,8 @@ def check_icons(checks, root):
 
 def check_desktop_entry(checks, root):
     entry = os.path.join(root, "usr/share/applications/worthmere.desktop")
-    if shutil.which("desktop-file-validate"):
-        result = subprocess.run(["desktop-file-validate", entry], capture_output=True, text=True)
-        checks.expect("desktop-file-validate passes", (result.returncode, result.stdout), (0, ""))
-    else:
-        print("SKIP desktop-file-validate is not installed")
+    result = subprocess.run(["desktop-file-validate", entry], capture_output=True, text=True)
+    checks.expect("desktop-file-validate passes", (result.returncode, result.stdout), (0, ""))
     with open(entry, encoding="utf-8") as file:
         keys = dict(line.rstrip("\n").split("=", 1) for line in file if "=" in line)
     checks.expect("entry starts the installed program and shows its icon",
@@ -149,16 +146,19 @@ def check_unpacked_program_runs(checks, root):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build-dir", required=True)
+    parser.add_argument("--icon-sizes", required=True, type=int, nargs="+",
+                        help="the installed PNG sizes, 16 among them")
     args = parser.parse_args()
+    tools.require(TOOLS)
     checks = Checks()
     with tempfile.TemporaryDirectory(prefix="worthmere-deb-") as scratch:
         package = build_package(args.build_dir, os.path.join(scratch, "out"))
         check_metadata(checks, package)
-        check_content(checks, package)
+        check_content(checks, package, args.icon_sizes)
         check_lintian(checks, package)
         root = os.path.join(scratch, "root")
         output_of(["dpkg-deb", "-x", package, root])
-        check_icons(checks, root)
+        check_icons(checks, root, args.icon_sizes)
         check_desktop_entry(checks, root)
         check_unpacked_program_runs(checks, root)
     return checks.summary()

@@ -6,17 +6,17 @@ environments built from scratch: with an X display it must show its window there
 class); with none, or one where nothing answers, it must run as a Wayland client; and when the
 user asks for Wayland, it must do as asked. Weston's own X window manager knows no above state,
 so staying on top is the X desktop test's to check.
-Exits 77 (a skip) when Weston, Xwayland, the X tools or the Qt Wayland plugin are missing.
+A skip when Weston, Xwayland, the X tools or the Qt Wayland plugin are missing.
 """
 
 import argparse
 import os
-import shutil
 import subprocess
 import sys
 import time
 
 from checks import Checks
+import tools
 import x_queries as xq
 from weston_session import WestonSession
 from x_session import RunTooLong, Timeout, Watchdog, poll
@@ -26,14 +26,17 @@ WAYLAND_TITLE = 'set_title("Worthmere and Calculator")'
 WAYLAND_LIFE = 3.0
 
 
-def missing_tool(args):
-    for tool, package in (("weston", "weston"), ("Xwayland", "xwayland"), ("xprop", "x11-utils"),
-                          ("xdotool", "xdotool")):
-        if shutil.which(tool) is None:
-            return f"{tool} is not installed (package {package})"
+TOOLS = {"weston": "weston", "Xwayland": "xwayland", "xprop": "x11-utils", "xdotool": "xdotool"}
+
+
+def require_tools(args):
+    """Skips, naming what is missing, without Weston, Xwayland, the X tools or the Qt Wayland
+    platform plugin."""
+    tools.require(TOOLS)
     if not os.path.exists(os.path.join(args.qt_platform_plugins, "libqwayland-generic.so")):
-        return "the Qt Wayland platform plugin is not installed (package qt6-wayland)"
-    return None
+        print("SKIP: the Qt Wayland platform plugin is not installed (package qt6-wayland)",
+              flush=True)
+        sys.exit(tools.SKIP)
 
 
 def x_windows_of(session, pid):
@@ -112,10 +115,7 @@ def main():
                         help="the folder of the Qt platform plugins")
     parser.add_argument("--timeout", type=int, default=100)
     args = parser.parse_args()
-    missing = missing_tool(args)
-    if missing:
-        print(f"SKIP: {missing}", flush=True)
-        return 77
+    require_tools(args)
     checks = Checks()
     try:
         run(args, checks)

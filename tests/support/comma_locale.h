@@ -6,4 +6,9 @@ namespace worthmere::testing {
 // when no such locale is installed.
 bool PinCommaLocale();
 
+// What a test program says when PinCommaLocale fails: the locale is a prerequisite, not a skip.
+inline constexpr const char kCommaLocaleMissing[] =
+    "the de_DE.UTF-8 locale is missing: add it with `localedef -i de_DE -f UTF-8 de_DE.UTF-8` "
+    "(package locales), or run scripts/quickstart.sh setup\n";
+
 }  // namespace worthmere::testing

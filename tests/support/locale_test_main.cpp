@@ -3,12 +3,14 @@
 #include <cstdio>
 
 #include "support/comma_locale.h"
+#include "support/filter_check.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   if (!worthmere::testing::PinCommaLocale()) {
-    std::fprintf(stderr, "the de_DE.UTF-8 locale is missing: run the set-up script first\n");
+    std::fputs(worthmere::testing::kCommaLocaleMissing, stderr);
     return 1;
   }
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  return worthmere::testing::EveryFilteredNameRan() ? result : 1;
 }

@@ -1,7 +1,9 @@
 #include <array>
 #include <iterator>
 #include <sstream>
+#include <stdexcept>
 
+#include "window/handler_report_watch.h"
 #include "window/window_fixture.h"
 
 namespace worthmere::testing {
@@ -105,6 +107,18 @@ TEST_F(EstimatePressTest, ExceptionInsideThePressEndsItWithTheMessage) {
   Click("Command3");
   EXPECT_TRUE(services.addresses.empty());
   EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(EstimatePressTest, UnexpectedExceptionEndsItWithTheMessageAndOneLine) {
+  services.answers = {QStringLiteral("30")};
+  services.on_pending = [] { throw std::runtime_error("event pass broke"); };
+  Click("Command1");
+
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{kFailed});
+  const std::vector<std::string> lines = TakeHandlerReports();
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_NE(lines[0].find("Command1_Click()"), std::string::npos) << lines[0];
+  EXPECT_TRUE(lines[0].ends_with(": event pass broke")) << lines[0];
 }
 
 enum class Refuses { Nothing, Clear, Report };  // what the clipboard refuses

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/text_bridge.h"
+#include "weblinks/lookup_address.h"
 #include "window/hang_watchdog.h"
 #include "window/window_fixture.h"
 
@@ -295,9 +297,9 @@ TEST_F(HostileInputTest, EnterFormatsOnlyWhatReadsAsANumber) {
 }
 
 TEST_F(HostileInputTest, LookupsEncodeWhateverIsTyped) {
-  const QString cash_flow_page =
-      QStringLiteral("https://financials.example.com/cash-flow/cf.html?t=");
-  const QString ratios_page = QStringLiteral("http://financials.example.com/ratios/r.html?t=");
+  const QString host = FromUtf8(kLookupHost);
+  const QString cash_flow_page = "https://" + host + "/cash-flow/cf.html?t=";
+  const QString ratios_page = "http://" + host + "/ratios/r.html?t=";
   services.answers = {MegabyteOfLetters(), QString::fromUtf8("b\u00E9\x01 &x#/?")};
   Click("Command3");
   Click("Command4");

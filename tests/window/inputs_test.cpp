@@ -1,6 +1,8 @@
 #include "window/window_fixture.h"
 
+#include "app/text_bridge.h"
 #include "valuation/input_defaults.h"
+#include "weblinks/lookup_address.h"
 
 namespace worthmere::testing {
 namespace {
@@ -30,7 +32,7 @@ TEST_F(InputsTest, HelpResetRestoresDefaultsThenShowsFourMessagesThenOnePage) {
     EXPECT_FALSE(services.messages[i].title.has_value()) << i;
     EXPECT_EQ(cash_flow_at_each_message[i].toStdString(), "4,141,000,000") << i;
   }
-  EXPECT_EQ(services.addresses, std::vector<QString>{"https://books.example.com/investing"});
+  EXPECT_EQ(services.addresses, std::vector<QString>{FromUtf8(kBookStoreAddress)});
   EXPECT_EQ(services.log, (std::vector<std::string>{"on-top", "message", "message", "message",
                                                     "message", "open"}));
 }

@@ -1,3 +1,9 @@
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "weblinks/lookup_address.h"
+#include "window/handler_report_watch.h"
 #include "window/window_fixture.h"
 
 namespace worthmere::testing {
@@ -9,22 +15,27 @@ struct LookupRow {
   const char* behaviour;
   const char* button;
   QString answer;
-  const char* address;
+  std::string address;
 };
+
+// An address on the look-up host, which the build sets.
+std::string OnLookupHost(std::string_view scheme, std::string_view path_and_query) {
+  return std::string(scheme) + "://" + std::string(kLookupHost) + std::string(path_and_query);
+}
 
 TEST_F(LookupTest, EachButtonAsksForATickerAndOpensItsPage) {
   const LookupRow rows[] = {
       {"default ticker opens the cash-flow page", "Command3", "KO",
-       "https://financials.example.com/cash-flow/cf.html?t=KO&region=USA&culture=en-us"},
+       OnLookupHost("https", "/cash-flow/cf.html?t=KO&region=USA&culture=en-us")},
       {"ticker upper-cased on the plain ratios page", "Command4", "abc",
-       "http://financials.example.com/ratios/r.html?t=ABC&region=usa&culture=en-US"},
+       OnLookupHost("http", "/ratios/r.html?t=ABC&region=usa&culture=en-US")},
       {"cancel still opens the page with an empty ticker", "Command3", QString(),
-       "https://financials.example.com/cash-flow/cf.html?t=&region=USA&culture=en-us"},
+       OnLookupHost("https", "/cash-flow/cf.html?t=&region=USA&culture=en-us")},
       {"awkward ticker cannot change the address", "Command4", "brk b&t=x#y/é",
-       "http://financials.example.com/ratios/r.html?t=BRK%20B%26T%3DX%23Y%2F%C3%89"
-       "&region=usa&culture=en-US"},
+       OnLookupHost("http",
+                    "/ratios/r.html?t=BRK%20B%26T%3DX%23Y%2F%C3%89&region=usa&culture=en-US")},
       {"letters upper-cased by the Unicode rule", "Command3", "é ß",
-       "https://financials.example.com/cash-flow/cf.html?t=%C3%89%20SS&region=USA&culture=en-us"},
+       OnLookupHost("https", "/cash-flow/cf.html?t=%C3%89%20SS&region=USA&culture=en-us")},
   };
   for (const LookupRow& row : rows) {
     SCOPED_TRACE(row.behaviour);
@@ -39,9 +50,42 @@ TEST_F(LookupTest, EachButtonAsksForATickerAndOpensItsPage) {
     EXPECT_EQ(services.questions[0].prompt.toStdString(), "enter");
     EXPECT_EQ(services.questions[0].title.toStdString(), "data");
     EXPECT_EQ(services.questions[0].default_text.toStdString(), "KO");
-    EXPECT_EQ(services.addresses, std::vector<QString>{QString::fromUtf8(row.address)});
+    EXPECT_EQ(services.addresses, std::vector<QString>{QString::fromStdString(row.address)});
     EXPECT_EQ(services.log, (std::vector<std::string>{"ask", "open", "pending"}));
   }
+}
+
+struct ThrowRow {
+  const char* behaviour;
+  std::function<void()> fault;
+  std::string reported;
+};
+
+TEST_F(LookupTest, UnexpectedExceptionLeavesOneLineAndTheWindowWorksOn) {
+  const ThrowRow rows[] = {
+      {"a standard exception gives its message", [] { throw std::logic_error("browser gone"); },
+       "browser gone"},
+      {"anything else is unknown", [] { throw 42; }, "unknown exception"},
+  };
+  for (const ThrowRow& row : rows) {
+    SCOPED_TRACE(row.behaviour);
+    services.on_open = row.fault;
+    services.answers = {QStringLiteral("KO")};
+    Click("Command3");
+
+    const std::vector<std::string> lines = TakeHandlerReports();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(lines[0].starts_with("unexpected exception in ")) << lines[0];
+    EXPECT_NE(lines[0].find("Command3_Click()"), std::string::npos) << lines[0];
+    EXPECT_TRUE(lines[0].ends_with(": " + row.reported)) << lines[0];
+  }
+  services.on_open = nullptr;
+  services.addresses.clear();
+  services.answers = {QStringLiteral("KO")};
+  Click("Command4");
+  EXPECT_EQ(services.addresses.size(), 1u);
+  Click("Number_7");
+  EXPECT_EQ(Display().toStdString(), "7.");
 }
 
 }  // namespace

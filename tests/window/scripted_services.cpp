@@ -52,6 +52,7 @@ bool ScriptedServices::SetClipboardText(const QString& text) {
 void ScriptedServices::OpenAddress(const QString& address) {
   log.emplace_back("open");
   addresses.push_back(address);
+  if (on_open) on_open();
 }
 
 void ScriptedServices::ProcessPendingEvents() {

@@ -48,6 +48,7 @@ class ScriptedServices final : public DesktopServices {
   bool ask_runs_out_of_memory = false;  // AskText throws std::bad_alloc
   std::function<void()> on_pending;     // runs inside each pass over waiting events
   std::function<void()> on_message;     // runs while each message is "open"
+  std::function<void()> on_open;        // runs inside each browser request
 
   QString clipboard = QStringLiteral("held before the press");
   std::vector<Message> messages;

@@ -5,16 +5,20 @@
 
 #include "app/layout_fonts.h"
 #include "support/comma_locale.h"
+#include "support/filter_check.h"
+#include "window/handler_report_watch.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  worthmere::testing::WatchHandlerReports();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   worthmere::ResolveDesignFamilies();
   // After QApplication, which sets the locale from the environment.
   if (!worthmere::testing::PinCommaLocale()) {
-    std::fprintf(stderr, "the de_DE.UTF-8 locale is missing: run the set-up script first\n");
+    std::fputs(worthmere::testing::kCommaLocaleMissing, stderr);
     return 1;
   }
-  return RUN_ALL_TESTS();
+  const int result = RUN_ALL_TESTS();
+  return worthmere::testing::EveryFilteredNameRan() ? result : 1;
 }
