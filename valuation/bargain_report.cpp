@@ -33,26 +33,22 @@ struct ReportFigures {
   std::string PercentText;
 };
 
+const DecimalNumber kOne = DecimalNumber::FromInteger(1);
+const DecimalNumber kHundred = DecimalNumber::FromInteger(100);
+
 // The market price over the value per share, in decimal arithmetic; a zero value fails.
-EstimateResult<DecimalNumber> PriceToValueRatio(const DecimalNumber& price,
-                                                std::string_view value_text) {
-  const auto value = TextToDouble(value_text);
-  if (!value) return EstimateError{};
-  const auto divisor = DecimalNumber::FromDouble(*value);
-  if (!divisor) return EstimateError{};
-  const auto ratio = Divide(price, *divisor);
-  if (!ratio) return EstimateError{};
-  return *ratio;
+NumberResult<DecimalNumber> PriceToValueRatio(const DecimalNumber& price,
+                                              std::string_view value_text) {
+  return TextToDouble(value_text)
+      .and_then(DecimalNumber::FromDouble)
+      .and_then([&price](const DecimalNumber& value) { return Divide(price, value); });
 }
 
 // How far the price lies below the value, in percent; exactly zero at or above the value.
-EstimateResult<DecimalNumber> BargainPercentage(const DecimalNumber& ratio) {
-  const auto fraction = Subtract(DecimalNumber::FromInteger(1), ratio);
-  if (!fraction) return EstimateError{};
-  if (!(*fraction > DecimalNumber{})) return DecimalNumber{};
-  const auto percent = Multiply(*fraction, DecimalNumber::FromInteger(100));
-  if (!percent) return EstimateError{};
-  return *percent;
+NumberResult<DecimalNumber> BargainPercentage(const DecimalNumber& ratio) {
+  return Subtract(kOne, ratio).and_then([](const DecimalNumber& fraction) {
+    return fraction > DecimalNumber{} ? Multiply(fraction, kHundred) : DecimalNumber{};
+  });
 }
 
 // The percentage as the report shows it, two decimals, must exceed the threshold: 1.004 is not a
@@ -122,9 +118,7 @@ std::string BargainText(const ReportFigures& figures, const std::string& growth_
 }  // namespace
 
 EstimateResult<DecimalNumber> ReadMarketPrice(std::string_view price_text) {
-  const auto price = TextToDecimal(price_text);
-  if (!price) return EstimateError{};
-  return *price;
+  return TextToDecimal(price_text);
 }
 
 EstimateResult<std::string> PlainValuePerShare(std::string_view value_per_share_text) {
@@ -137,13 +131,11 @@ EstimateResult<BargainReport> ComposeBargainReport(std::string_view value_per_sh
                                                    std::string_view price_text,
                                                    std::string_view growth_text) {
   const auto price = ReadMarketPrice(price_text);
-  if (!price) return EstimateError{};
   // Plain form again, so the "###.00" text gives the same report as the rewritten one.
   const auto value_text = PlainValuePerShare(value_per_share_text);
-  if (!value_text) return EstimateError{};
+  if (!price || !value_text) return EstimateError{};
   const auto ratio = PriceToValueRatio(*price, *value_text);
-  if (!ratio) return EstimateError{};
-  const auto percent = BargainPercentage(*ratio);
+  const auto percent = ratio.and_then(BargainPercentage);
   if (!percent) return EstimateError{};
 
   const ReportFigures figures{*value_text, NumberToText(*price),
@@ -152,9 +144,8 @@ EstimateResult<BargainReport> ComposeBargainReport(std::string_view value_per_sh
   if (!IsBargain(*percent)) return BargainReport{ReportKind::NotABargain, NotABargainText(figures)};
 
   const auto growth = TextToDecimal(growth_text);
-  if (!growth) return EstimateError{};
   const auto yield_text = YieldText(figures.RatioText, growth_text);
-  if (!yield_text) return EstimateError{};
+  if (!growth || !yield_text) return EstimateError{};
   return BargainReport{ReportKind::Bargain,
                        BargainText(figures, NumberToText(*growth), *yield_text)};
 }

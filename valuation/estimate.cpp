@@ -21,25 +21,15 @@ constexpr NumberPattern kMoneyPattern("###.00");
 constexpr std::size_t kFlatYears = 5;
 constexpr std::size_t kEstimateYears = std::tuple_size_v<YearTexts> + kFlatYears;
 
-// The growth is typed in percent; the chain grows by this fraction each year.
-EstimateResult<DecimalNumber> GrowthFraction(std::string_view growth_text) {
-  const auto growth = TextToDecimal(growth_text);
-  if (!growth) return EstimateError{};
-  static const auto percent = DecimalNumber::FromDouble(0.01);
-  if (!percent) return EstimateError{};
-  const auto fraction = Multiply(*growth, *percent);
-  if (!fraction) return EstimateError{};
-  return *fraction;
-}
+// The growth is typed in percent; the chain grows by the growth times 0.01 each year, which the
+// double 0.01 gives as exactly 1/100 through its 15-digit form.
+const DecimalNumber kOnePercent = *DecimalNumber::FromParts(false, 1, 0, 2);
 
 // One year of the chain: the flow plus the flow times the growth fraction.
-EstimateResult<DecimalNumber> GrowOneYear(const DecimalNumber& flow,
-                                          const DecimalNumber& fraction) {
-  const auto increase = Multiply(flow, fraction);
-  if (!increase) return EstimateError{};
-  const auto grown = Add(flow, *increase);
-  if (!grown) return EstimateError{};
-  return *grown;
+NumberResult<DecimalNumber> GrowOneYear(const DecimalNumber& flow, const DecimalNumber& fraction) {
+  return Multiply(flow, fraction).and_then([&flow](const DecimalNumber& increase) {
+    return Add(flow, increase);
+  });
 }
 
 }  // namespace
@@ -47,21 +37,18 @@ EstimateResult<DecimalNumber> GrowOneYear(const DecimalNumber& flow,
 EstimateResult<YearTexts> ProjectCashFlows(std::string_view free_cash_flow_text,
                                            std::string_view growth_text,
                                            const YearWritten& on_year) {
-  const auto first_flow = TextToDecimal(free_cash_flow_text);
-  if (!first_flow) return EstimateError{};
-  const auto fraction = GrowthFraction(growth_text);
-  if (!fraction) return EstimateError{};
+  NumberResult<DecimalNumber> flow = TextToDecimal(free_cash_flow_text);
+  const auto fraction = TextToDecimal(growth_text).and_then([](const DecimalNumber& growth) {
+    return Multiply(growth, kOnePercent);
+  });
+  if (!flow || !fraction) return EstimateError{};
 
   YearTexts years;
-  DecimalNumber flow = *first_flow;
   for (std::size_t index = 0; index < years.size(); ++index) {
-    if (index > 0) {
-      // Each year grows from the year before as written, so the four-decimal rounding carries on.
-      const auto previous = TextToDecimal(years[index - 1]);
-      if (!previous) return EstimateError{};
-      flow = *previous;
-    }
-    const auto grown = GrowOneYear(flow, *fraction);
+    // Each year grows from the year before as written, so the four-decimal rounding carries on.
+    if (index > 0) flow = TextToDecimal(years[index - 1]);
+    const auto grown = flow.and_then(
+        [&fraction](const DecimalNumber& previous) { return GrowOneYear(previous, *fraction); });
     if (!grown) return EstimateError{};
     years[index] = FormatNumber(*grown, kYearPattern);
     if (on_year) on_year(static_cast<int>(index) + 1, years[index]);
@@ -82,18 +69,17 @@ EstimateResult<ShareValue> DiscountToShareValue(const YearTexts& years,
     flows[index] = flows[years.size() - 1];
   }
 
-  const auto rate = TextToDecimal(discount_text);
-  if (!rate) return EstimateError{};
-  const auto total = NetPresentValue(rate->ToDouble(), flows);
+  const auto total = TextToDecimal(discount_text).and_then([&flows](const DecimalNumber& rate) {
+    return NetPresentValue(rate.ToDouble(), flows);
+  });
   if (!total) return EstimateError{};
 
   ShareValue value;
   value.PresentValueText = FormatNumber(*total, kMoneyPattern);
   // The total enters the division as its rounded two-decimal text, not as the unrounded sum.
   const auto rounded_total = TextToDouble(value.PresentValueText);
-  if (!rounded_total) return EstimateError{};
   const auto shares = TextToDouble(shares_text);
-  if (!shares) return EstimateError{};
+  if (!rounded_total || !shares) return EstimateError{};
   const double per_share = *rounded_total / *shares;
   if (!std::isfinite(per_share)) return EstimateError{};
   value.ValuePerShareText = FormatNumber(per_share, kMoneyPattern);

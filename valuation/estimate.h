@@ -11,8 +11,11 @@
 namespace worthmere {
 
 // Every failure of an estimate press is shown to the user as the same one message, so the error
-// carries no detail.
-struct EstimateError {};
+// carries no detail, and a number's failure is one of them.
+struct EstimateError {
+  EstimateError() = default;
+  EstimateError(NumberError) {}
+};
 
 template <typename T>
 using EstimateResult = Result<T, EstimateError>;

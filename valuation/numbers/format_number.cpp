@@ -80,16 +80,4 @@ std::string FormatNumber(std::string_view text, const NumberPattern& pattern) {
   return FormatNumber(*number, pattern);
 }
 
-std::string FormatNumber(double value, std::string_view pattern) {
-  return FormatNumber(value, NumberPattern(pattern));
-}
-
-std::string FormatNumber(const DecimalNumber& value, std::string_view pattern) {
-  return FormatNumber(value, NumberPattern(pattern));
-}
-
-std::string FormatNumber(std::string_view text, std::string_view pattern) {
-  return FormatNumber(text, NumberPattern(pattern));
-}
-
 }  // namespace worthmere

@@ -17,9 +17,4 @@ std::string FormatNumber(const DecimalNumber& value, const NumberPattern& patter
 // The text is read with TextToDouble; a text that is not a number comes back unchanged.
 std::string FormatNumber(std::string_view text, const NumberPattern& pattern);
 
-// The same with the pattern read on each call.
-std::string FormatNumber(double value, std::string_view pattern);
-std::string FormatNumber(const DecimalNumber& value, std::string_view pattern);
-std::string FormatNumber(std::string_view text, std::string_view pattern);
-
 }  // namespace worthmere

@@ -9,10 +9,12 @@ namespace worthmere {
 // or "0", with "," among them for digit groups), then optionally "." and fraction placeholders.
 // Each whole-part "0" asks for one more digit at least; decimals up to the last fraction "0" are
 // always written, the "#" after it only when not zero; characters after the placeholders are
-// written after the number. The program's patterns are constants, read at compile time.
+// written after the number. The program's patterns are constants, read at compile time; a pattern
+// given as text is read where it is used.
 class NumberPattern {
  public:
-  constexpr explicit NumberPattern(std::string_view text) {
+  constexpr NumberPattern(const char* text) : NumberPattern(std::string_view(text)) {}
+  constexpr NumberPattern(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && !IsWholePlaceholder(text[i]) && text[i] != '.') ++i;
     prefix_ = text.substr(0, i);
