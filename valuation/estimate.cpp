@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <utility>
 
 #include "valuation/numbers/decimal_number.h"
 #include "valuation/numbers/format_number.h"
@@ -88,12 +87,11 @@ EstimateResult<ShareValue> DiscountToShareValue(const YearTexts& years,
 
 EstimateResult<ValuationEstimate> EstimateValue(const EstimateInputs& inputs,
                                                 const YearWritten& on_year) {
-  auto years = ProjectCashFlows(inputs.FreeCashFlowText, inputs.GrowthText, on_year);
+  const auto years = ProjectCashFlows(inputs.FreeCashFlowText, inputs.GrowthText, on_year);
   if (!years) return EstimateError{};
-  auto value = DiscountToShareValue(*years, inputs.DiscountText, inputs.SharesText);
+  const auto value = DiscountToShareValue(*years, inputs.DiscountText, inputs.SharesText);
   if (!value) return EstimateError{};
-  return ValuationEstimate{std::move(*years), std::move(value->PresentValueText),
-                           std::move(value->ValuePerShareText)};
+  return ValuationEstimate{*years, value->PresentValueText, value->ValuePerShareText};
 }
 
 EstimateResult<double> NetPresentValue(double rate, std::span<const double> flows) {

@@ -31,10 +31,6 @@ class [[nodiscard]] Result {
     assert(!ok());
     return *std::get_if<1>(&state_);
   }
-  T& value() {
-    assert(ok());
-    return *std::get_if<0>(&state_);
-  }
   // The next step on the value, which returns a result of its own, or this error passed on.
   template <typename Step>
   auto and_then(Step&& step) const {
@@ -44,8 +40,6 @@ class [[nodiscard]] Result {
 
   const T& operator*() const { return value(); }
   const T* operator->() const { return &value(); }
-  T& operator*() { return value(); }
-  T* operator->() { return &value(); }
 
  private:
   using State = std::variant<T, E>;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "valuation/numbers/detail/wide_decimal.h"
 
@@ -41,9 +42,6 @@ struct ScannedNumber {
     ForEachDigit([&zeros](char c) { return c == '0' && ++zeros; });
     return zeros;
   }
-  std::int64_t DigitCount() const {
-    return whole_digits + static_cast<std::int64_t>(fraction.size());
-  }
   // The power of ten of the first significant digit, given how many zeros lead.
   std::int64_t FirstPower(std::int64_t leading_zeros) const {
     return whole_digits - 1 - leading_zeros + exponent;
@@ -60,9 +58,8 @@ bool Scan(std::string_view text, ScannedNumber& out) {
     return p - start;
   };
   while (p != end && *p == ' ') ++p;
-  bool has_sign = false;
-  bool has_currency = false;
-  for (; p != end; ++p) {
+  // A sign and a "$", each at most once, in either order.
+  for (bool has_sign = false, has_currency = false; p != end; ++p) {
     if ((*p == '+' || *p == '-') && !has_sign) {
       has_sign = true;
       out.negative = *p == '-';
@@ -146,7 +143,8 @@ NumberResult<DecimalNumber> TextToDecimal(std::string_view text) {
   ScannedNumber scanned;
   if (!Scan(text, scanned)) return NumberError::NotANumber;
   const std::int64_t leading_zeros = scanned.LeadingZeros();
-  const std::int64_t significant = scanned.DigitCount() - leading_zeros;
+  const std::int64_t significant =
+      scanned.whole_digits + static_cast<std::int64_t>(scanned.fraction.size()) - leading_zeros;
   if (significant == 0) return DecimalNumber();
   const std::int64_t first_power = scanned.FirstPower(leading_zeros);
   // 10^29 is above 2^96 - 1.
@@ -157,20 +155,23 @@ NumberResult<DecimalNumber> TextToDecimal(std::string_view text) {
   const std::int64_t keep = std::min<std::int64_t>({significant, first_power + 30, 30});
   if (keep <= 0) return DecimalNumber();
 
+  // The kept digits go into the magnitude nine at a time.
   numbers_detail::WideUint magnitude;
+  std::uint32_t chunk = 0;
   std::int64_t seen = 0;
   std::int64_t taken = 0;
   bool sticky = false;
   scanned.ForEachDigit([&](char c) {
     if (seen++ < leading_zeros) return true;
-    if (taken < keep) {
-      magnitude.MultiplyAdd(10, static_cast<std::uint32_t>(c - '0'));
-      ++taken;
-      return true;
+    if (taken == keep) {
+      sticky = c != '0';
+      return !sticky;
     }
-    sticky = c != '0';
-    return !sticky;
+    chunk = chunk * 10 + static_cast<std::uint32_t>(c - '0');
+    if (++taken % 9 == 0) magnitude.MultiplyAdd(numbers_detail::kPow10[9], std::exchange(chunk, 0));
+    return true;
   });
+  magnitude.MultiplyAdd(numbers_detail::kPow10[taken % 9], chunk);
   const std::int64_t last_power = first_power - keep + 1;
   magnitude.MultiplyPow10(static_cast<int>(std::max<std::int64_t>(0, last_power)));
   return numbers_detail::RoundToDecimal(scanned.negative, magnitude,

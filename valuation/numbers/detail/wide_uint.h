@@ -6,6 +6,7 @@
 #include <cassert>
 #include <compare>
 #include <cstdint>
+#include <utility>
 
 namespace worthmere::numbers_detail {
 
@@ -70,30 +71,9 @@ class WideUint {
     if (size_ > 0 && limbs_[size_ - 1] == 0) --size_;
     return static_cast<std::uint32_t>(remainder);
   }
-  // The same for 10^exponent (0..9): a constant divisor compiles to a multiplication.
+  // The same for 10^exponent (0..9): each power is a constant divisor, which is a multiplication.
   std::uint32_t DividePow10(int exponent) {
-    switch (exponent) {
-      case 0:
-        return 0;
-      case 1:
-        return DivideSmall(kPow10[1]);
-      case 2:
-        return DivideSmall(kPow10[2]);
-      case 3:
-        return DivideSmall(kPow10[3]);
-      case 4:
-        return DivideSmall(kPow10[4]);
-      case 5:
-        return DivideSmall(kPow10[5]);
-      case 6:
-        return DivideSmall(kPow10[6]);
-      case 7:
-        return DivideSmall(kPow10[7]);
-      case 8:
-        return DivideSmall(kPow10[8]);
-      default:
-        return DivideSmall(kPow10[9]);
-    }
+    return DividePow10(exponent, std::make_integer_sequence<int, 10>());
   }
   // Writes the decimal digits without leading zeros ("0" for zero) and returns how many.
   int WriteDigits(char* out) const;
@@ -129,6 +109,12 @@ class WideUint {
   friend std::strong_ordering operator<=>(const WideUint& a, const WideUint& b);
 
  private:
+  template <int... kExponents>
+  std::uint32_t DividePow10(int exponent, std::integer_sequence<int, kExponents...>) {
+    std::uint32_t remainder = 0;
+    (void)((exponent == kExponents && (remainder = DivideSmall(kPow10[kExponents]), true)) || ...);
+    return remainder;
+  }
   void Trim() {
     while (size_ > 0 && limbs_[size_ - 1] == 0) --size_;
   }
