@@ -103,6 +103,8 @@ bool Scan(std::string_view text, ScannedNumber& out) {
 // optional minus is a digit or the point, std::from_chars accepts exactly the accepted form, and
 // reading the text as it stands keeps a typed figure within twice the library's own cost.
 std::optional<double> ReadPlainText(std::string_view text) {
+  // A typed figure is short; a long text would be read twice.
+  if (text.size() > 64) return std::nullopt;
   const char* p = text.data();
   const char* const end = p + text.size();
   while (p != end && *p == ' ') ++p;
