@@ -17,7 +17,7 @@ import png_pixels
 import tools
 from checks import Checks
 import x_queries as xq
-from x_session import RunTooLong, Timeout, Watchdog, XSession, poll
+from x_session import Timeout, Watchdog, XSession, poll, run_checks
 
 TOOLS = {"Xvfb": "xvfb", "openbox": "openbox", "xprop": "x11-utils", "xwininfo": "x11-utils",
          "xmessage": "x11-utils", "xdotool": "xdotool", "xclip": "xclip", "wmctrl": "wmctrl"}
@@ -197,12 +197,7 @@ def main():
     parser.add_argument("--timeout", type=int, default=90)
     args = parser.parse_args()
     tools.require(TOOLS)
-    checks = Checks()
-    try:
-        run(args, checks)
-    except (RunTooLong, Timeout, RuntimeError, subprocess.SubprocessError) as error:
-        checks.expect("the run goes through to its end", str(error), None)
-    return checks.summary()
+    return run_checks(run, args, Checks())
 
 
 if __name__ == "__main__":

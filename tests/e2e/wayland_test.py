@@ -19,7 +19,7 @@ from checks import Checks
 import tools
 import x_queries as xq
 from weston_session import WestonSession
-from x_session import RunTooLong, Timeout, Watchdog, poll
+from x_session import Timeout, Watchdog, poll, run_checks
 
 MAIN_TITLE = "Worthmere and Calculator"
 WAYLAND_TITLE = 'set_title("Worthmere and Calculator")'
@@ -116,12 +116,7 @@ def main():
     parser.add_argument("--timeout", type=int, default=100)
     args = parser.parse_args()
     require_tools(args)
-    checks = Checks()
-    try:
-        run(args, checks)
-    except (RunTooLong, Timeout, RuntimeError, subprocess.SubprocessError) as error:
-        checks.expect("the run goes through to its end", str(error), None)
-    return checks.summary()
+    return run_checks(run, args, Checks())
 
 
 if __name__ == "__main__":

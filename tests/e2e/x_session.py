@@ -180,3 +180,13 @@ class XSession:
     def _window_manager_ready(self):
         output = self.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], check=False)
         return "window id" in output
+
+
+def run_checks(run, args, checks):
+    """Runs a driver's checks; a run cut short by a timeout or a failed process is one more failed
+    check. Returns the exit status."""
+    try:
+        run(args, checks)
+    except (RunTooLong, Timeout, RuntimeError, subprocess.SubprocessError) as error:
+        checks.expect("the run goes through to its end", str(error), None)
+    return checks.summary()
