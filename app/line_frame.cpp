@@ -13,9 +13,6 @@ void LineFrame::paintEvent(QPaintEvent*) {
     case QFrame::VLine:
       painter.fillRect(QRect((r.width() - line) / 2, 0, line, r.height()), colour);
       break;
-    case QFrame::HLine:
-      painter.fillRect(QRect(0, (r.height() - line) / 2, r.width(), line), colour);
-      break;
     default:
       painter.fillRect(QRect(0, 0, r.width(), line), colour);
       painter.fillRect(QRect(0, r.height() - line, r.width(), line), colour);

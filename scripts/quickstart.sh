@@ -44,9 +44,8 @@ screenshot_packages=(imagemagick)
 setup_packages=(
   "${run_packages[@]}" "${test_packages[@]}" "${x_desktop_packages[@]}"
   "${desktop_test_packages[@]}" "${wayland_test_packages[@]}" "${package_test_packages[@]}"
-  "${benchmark_packages[@]}"
-  "${fuzz_packages[@]}" "${sanitizer_packages[@]}" "${memcheck_packages[@]}"
-  "${format_packages[@]}"
+  "${benchmark_packages[@]}" "${fuzz_packages[@]}" "${sanitizer_packages[@]}"
+  "${memcheck_packages[@]}" "${format_packages[@]}"
 )
 
 as_root() {
