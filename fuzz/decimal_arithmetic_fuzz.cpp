@@ -11,13 +11,22 @@
 #include <cstdint>
 #include <string>
 
-#include "fuzz/decimal_reference.h"
 #include "fuzz/fuzz_check.h"
+#include "reference/exact_decimal.h"
+#include "reference/shown_result.h"
 #include "valuation/numbers/decimal_number.h"
 #include "valuation/numbers/number_to_text.h"
 
 namespace worthmere::fuzz {
 namespace {
+
+using reference::ExactDifference;
+using reference::ExactOf;
+using reference::ExactProduct;
+using reference::ExactQuotient;
+using reference::ExactSum;
+using reference::RoundedText;
+using reference::Shown;
 
 enum class Operation { Add, Subtract, Multiply, Divide, RoundHalfToEven, RoundHalfAwayFromZero };
 constexpr int kOperations = 6;
@@ -42,19 +51,6 @@ DecimalNumber ReadOperand(ByteReader& reader) {
   for (int i = 0; i < 4; ++i) high |= std::uint32_t{reader.Next()} << (8 * i);
   return *DecimalNumber::FromParts((flags & 1) != 0, low, high,
                                    (flags >> 1) % (DecimalNumber::kMaxScale + 1));
-}
-
-std::string Shown(const NumberResult<DecimalNumber>& result) {
-  if (result) return NumberToText(*result);
-  switch (result.error()) {
-    case NumberError::Overflow:
-      return "Overflow";
-    case NumberError::DivideByZero:
-      return "DivideByZero";
-    case NumberError::NotANumber:
-      break;
-  }
-  return "NotANumber";
 }
 
 std::string Describe(const char* operation, const DecimalNumber& a, const DecimalNumber& b) {
@@ -119,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::Run(operation, a, b);
 
   const int order = (a <=> b) < 0 ? -1 : ((a <=> b) == 0 ? 0 : 1);
-  fuzz::Require(order == fuzz::CompareExact(a, b), "decimal ordering differs from the exact one",
-                fuzz::Describe("compare", a, b));
+  fuzz::Require(order == reference::CompareExact(a, b),
+                "decimal ordering differs from the exact one", fuzz::Describe("compare", a, b));
   return 0;
 }

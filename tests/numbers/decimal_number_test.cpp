@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "reference/shown_result.h"
 #include "test_names.h"
 #include "valuation/numbers/number_to_text.h"
 #include "valuation/numbers/text_to_number.h"
@@ -44,11 +45,7 @@ struct FromDoubleCase {
 class DecimalFromDouble : public ::testing::TestWithParam<FromDoubleCase> {};
 
 TEST_P(DecimalFromDouble, GoesThroughThe15DigitForm) {
-  const NumberResult<DecimalNumber> result = DecimalNumber::FromDouble(GetParam().value);
-  const std::string shown = result                                    ? NumberToText(*result)
-                            : result.error() == NumberError::Overflow ? "Overflow"
-                                                                      : "NotANumber";
-  EXPECT_EQ(shown, GetParam().text);
+  EXPECT_EQ(reference::Shown(DecimalNumber::FromDouble(GetParam().value)), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(

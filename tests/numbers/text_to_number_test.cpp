@@ -12,36 +12,17 @@
 #include <string>
 #include <string_view>
 
+#include "reference/shown_result.h"
 #include "test_names.h"
 #include "valuation/numbers/number_to_text.h"
 
 namespace worthmere {
 namespace {
 
-std::string ErrorName(NumberError error) {
-  switch (error) {
-    case NumberError::NotANumber:
-      return "NotANumber";
-    case NumberError::Overflow:
-      return "Overflow";
-    case NumberError::DivideByZero:
-      return "DivideByZero";
-  }
-  return "?";
-}
-
 // What a conversion gives, as text: the value in plain form or the error's name.
-std::string ReadAsDouble(std::string_view text) {
-  const NumberResult<double> result = TextToDouble(text);
-  if (!result) return ErrorName(result.error());
-  return NumberToText(*result);
-}
+std::string ReadAsDouble(std::string_view text) { return reference::Shown(TextToDouble(text)); }
 
-std::string ReadAsDecimal(std::string_view text) {
-  const NumberResult<DecimalNumber> result = TextToDecimal(text);
-  if (!result) return ErrorName(result.error());
-  return NumberToText(*result);
-}
+std::string ReadAsDecimal(std::string_view text) { return reference::Shown(TextToDecimal(text)); }
 
 struct ReadCase {
   const char* behaviour;

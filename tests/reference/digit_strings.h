@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace worthmere::testing {
+namespace worthmere::reference {
 
 // Unbounded non-negative integers as decimal digit strings, most significant first, "0" for
 // zero. Deliberately plain schoolbook arithmetic in another base than the code under test.
@@ -16,4 +16,4 @@ std::string ShiftDigits(const std::string& a, int powers_of_ten);
 // Quotient; the remainder goes to `remainder`. `b` must not be zero.
 std::string DivideDigits(const std::string& a, const std::string& b, std::string* remainder);
 
-}  // namespace worthmere::testing
+}  // namespace worthmere::reference

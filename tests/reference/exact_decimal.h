@@ -4,7 +4,7 @@
 
 #include "valuation/numbers/decimal_number.h"
 
-namespace worthmere::fuzz {
+namespace worthmere::reference {
 
 // An exact rational value, numerator / denominator, as unbounded decimal digit strings.
 struct ExactValue {
@@ -27,4 +27,4 @@ int CompareExact(const DecimalNumber& a, const DecimalNumber& b);
 // 96 bits, in the plain form NumberToText writes; "Overflow" when not even the whole part fits.
 std::string RoundedText(const ExactValue& value, int max_scale, Rounding rule);
 
-}  // namespace worthmere::fuzz
+}  // namespace worthmere::reference

@@ -1,8 +1,8 @@
-#include "reference_integer.h"
+#include "reference/digit_strings.h"
 
 #include <algorithm>
 
-namespace worthmere::testing {
+namespace worthmere::reference {
 
 std::string Normalized(std::string digits) {
   const auto first = digits.find_first_not_of('0');
@@ -78,4 +78,4 @@ std::string DivideDigits(const std::string& a, const std::string& b, std::string
   return Normalized(quotient);
 }
 
-}  // namespace worthmere::testing
+}  // namespace worthmere::reference
