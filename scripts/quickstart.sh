@@ -6,7 +6,7 @@
 #                                 building and testing by hand
 #   scripts/quickstart.sh test    set up, check the format, build, run the whole test suite (plain,
 #                                 then under the sanitizers, then each fuzz target ~20 s); a skipped
-#                                 test fails it
+#                                 test fails it, and so does a run that changed the tree
 #   scripts/quickstart.sh fuzz [SECONDS]   install what is missing, run each fuzz target longer
 #   scripts/quickstart.sh screenshot   install what is missing, retake docs/worthmere.png
 set -euo pipefail
@@ -202,6 +202,36 @@ run_fuzz_targets() {
   [ "$failed" -eq 0 ]
 }
 
+# A test run must leave the tree as it found it: what git lists as changed or untracked at the end
+# must be what it listed at the start, so a developer's own uncommitted edits do not fail it.
+tree_state() {
+  git status --porcelain --untracked-files=all
+}
+
+record_tree() {
+  if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    tree_at_start=$(mktemp)
+    tree_state >"$tree_at_start"
+  fi
+}
+
+check_tree_unchanged() {
+  if [ -z "${tree_at_start:-}" ]; then
+    echo "tree: not a git checkout, so the check that the run left the tree unchanged was skipped"
+    return 0
+  fi
+  local changed
+  # Each porcelain line is two status letters, a blank and the path.
+  changed=$(tree_state | diff "$tree_at_start" - | sed -n 's/^[<>] ...//p' | sort -u || true)
+  rm -f "$tree_at_start"
+  if [ -n "$changed" ]; then
+    echo "The test run changed the tree; these paths differ from before it (ignore or remove them):" >&2
+    sed 's/^/  /' <<<"$changed" >&2
+    return 1
+  fi
+  echo "tree: the run left it as it found it"
+}
+
 command=${1:-}
 case "$command" in
   run)
@@ -214,6 +244,7 @@ case "$command" in
     generate_test_locale
     ;;
   test)
+    record_tree
     install_missing_packages "${setup_packages[@]}"
     generate_test_locale
     check_format
@@ -221,6 +252,7 @@ case "$command" in
     run_tests debug --parallel 2 --timeout 600
     run_sanitized_tests
     run_fuzz_targets 20
+    check_tree_unchanged
     ;;
   fuzz)
     install_missing_packages "${run_packages[@]}" "${fuzz_packages[@]}" "${sanitizer_packages[@]}"
