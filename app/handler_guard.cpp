@@ -5,7 +5,7 @@
 namespace worthmere {
 
 void ReportUnexpectedException(const std::source_location& where, const char* what) noexcept {
-  std::fprintf(stderr, "unexpected exception in %s: %s\n", where.function_name(), what);
+  std::fprintf(stderr, "%s%s: %s\n", kUnexpectedExceptionLead, where.function_name(), what);
 }
 
 }  // namespace worthmere

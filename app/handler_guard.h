@@ -7,6 +7,9 @@
 
 namespace worthmere {
 
+// How each such line begins.
+inline constexpr char kUnexpectedExceptionLead[] = "unexpected exception in ";
+
 // Writes one line to standard error: the handler, where `where` was taken, and what was thrown.
 void ReportUnexpectedException(const std::source_location& where, const char* what) noexcept;
 

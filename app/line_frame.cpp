@@ -4,7 +4,11 @@
 
 namespace worthmere {
 
-void LineFrame::paintEvent(QPaintEvent*) {
+void LineFrame::paintEvent(QPaintEvent* event) {
+  if (frameShape() != QFrame::VLine && frameShape() != QFrame::Box) {
+    QFrame::paintEvent(event);
+    return;
+  }
   QPainter painter(this);
   const QColor colour = palette().color(foregroundRole());
   const int line = lineWidth();
@@ -13,7 +17,7 @@ void LineFrame::paintEvent(QPaintEvent*) {
     case QFrame::VLine:
       painter.fillRect(QRect((r.width() - line) / 2, 0, line, r.height()), colour);
       break;
-    default:
+    default:  // QFrame::Box
       painter.fillRect(QRect(0, 0, r.width(), line), colour);
       painter.fillRect(QRect(0, r.height() - line, r.width(), line), colour);
       painter.fillRect(QRect(0, 0, line, r.height()), colour);

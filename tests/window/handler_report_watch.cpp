@@ -1,5 +1,7 @@
 #include "window/handler_report_watch.h"
 
+#include "app/handler_guard.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -12,9 +14,6 @@
 
 namespace worthmere::testing {
 namespace {
-
-// How app/handler_guard.cpp starts each line.
-constexpr std::string_view kReportLead = "unexpected exception in ";
 
 std::mutex written_mutex;
 std::string written;  // what the running test wrote to stderr
@@ -68,7 +67,7 @@ std::vector<std::string> TakeHandlerReports() {
   std::vector<std::string> reports;
   std::istringstream lines(text);
   for (std::string line; std::getline(lines, line);) {
-    if (line.starts_with(kReportLead)) reports.push_back(line);
+    if (line.starts_with(std::string_view(kUnexpectedExceptionLead))) reports.push_back(line);
   }
   return reports;
 }

@@ -4,8 +4,10 @@
 #include <QtMath>
 #include <climits>
 #include <set>
+#include <vector>
 
 #include "app/calculator_icon.h"
+#include "app/line_frame.h"
 #include "platform/qt_desktop_services.h"
 #include "window/text_area.h"
 #include "window/window_fixture.h"
@@ -159,7 +161,7 @@ TEST_F(LayoutTest, FixedFrameWithoutMaximise) {
 // A straight line of the design, one pixel thick, in window coordinates: its first and its last
 // pixel along its length.
 struct DesignLine {
-  const char* name;
+  QString name;
   QPoint from;
   QPoint to;
 };
@@ -184,20 +186,43 @@ bool DrawnWhole(const QImage& pixels, const DesignLine& line, QRgb colour) {
   return false;
 }
 
-// The divider and the frame's four edges, where a stroke between device pixels could vanish at a
-// fractional scale factor. The panel sits 2 pixels left of the window's edge, and the divider
-// runs on below the window's bottom edge: its visible part.
+// The lines a LineFrame draws, in window coordinates and cut to the window: the panel sits 2 pixels
+// left of the window's edge, and the divider runs on below the window's bottom edge.
+std::vector<DesignLine> LinesOf(const LineFrame& frame, const QWidget& window) {
+  const QRect r =
+      QRect(frame.mapTo(&window, QPoint(0, 0)), frame.size()).intersected(window.rect());
+  const QString name = frame.objectName();
+  if (frame.frameShape() == QFrame::VLine) {
+    const int x = frame.mapTo(&window, QPoint((frame.width() - frame.lineWidth()) / 2, 0)).x();
+    return {{name, {x, r.top()}, {x, r.bottom()}}};
+  }
+  if (frame.frameShape() == QFrame::Box) {
+    return {{name + " top", r.topLeft(), r.topRight()},
+            {name + " bottom", r.bottomLeft(), r.bottomRight()},
+            {name + " left", r.topLeft(), r.bottomLeft()},
+            {name + " right", r.topRight(), r.bottomRight()}};
+  }
+  ADD_FAILURE() << name.toStdString() << " has a shape this test cannot check";
+  return {};
+}
+
+// Every line a LineFrame draws, where a stroke between device pixels could vanish at a fractional
+// scale factor.
 TEST_F(LayoutTest, LinesDrawnWholeOnDevicePixels) {
-  const DesignLine lines[] = {
-      {"Line1", {326, 2}, {326, 337}},         {"Shape1 top", {0, 2}, {568, 2}},
-      {"Shape1 bottom", {0, 336}, {568, 336}}, {"Shape1 left", {0, 2}, {0, 336}},
-      {"Shape1 right", {568, 2}, {568, 336}},
-  };
+  // LineFrame has no meta-object of its own, so findChildren<LineFrame*> would give every QFrame.
+  std::vector<const LineFrame*> frames;
+  for (const QFrame* frame : window.findChildren<QFrame*>()) {
+    if (const auto* line_frame = dynamic_cast<const LineFrame*>(frame))
+      frames.push_back(line_frame);
+  }
+  ASSERT_FALSE(frames.empty());
   const QImage pixels = window.grab().toImage();
   const QRgb colour = window.palette().color(QPalette::WindowText).rgba();
-  for (const DesignLine& line : lines) {
-    EXPECT_TRUE(DrawnWhole(pixels, line, colour))
-        << line.name << " at scale " << pixels.devicePixelRatio();
+  for (const LineFrame* frame : frames) {
+    for (const DesignLine& line : LinesOf(*frame, window)) {
+      EXPECT_TRUE(DrawnWhole(pixels, line, colour))
+          << line.name.toStdString() << " at scale " << pixels.devicePixelRatio();
+    }
   }
 }
 

@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/handler_guard.h"
 #include "weblinks/lookup_address.h"
 #include "window/handler_report_watch.h"
 #include "window/window_fixture.h"
@@ -75,7 +76,7 @@ TEST_F(LookupTest, UnexpectedExceptionLeavesOneLineAndTheWindowWorksOn) {
 
     const std::vector<std::string> lines = TakeHandlerReports();
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_TRUE(lines[0].starts_with("unexpected exception in ")) << lines[0];
+    EXPECT_TRUE(lines[0].starts_with(kUnexpectedExceptionLead)) << lines[0];
     EXPECT_NE(lines[0].find("Command3_Click()"), std::string::npos) << lines[0];
     EXPECT_TRUE(lines[0].ends_with(": " + row.reported)) << lines[0];
   }
