@@ -104,20 +104,30 @@ TEST_F(LightPaletteTest, EveryTextReadable) { ExpectEveryTextReadable(window); }
 
 TEST_F(DarkPaletteTest, EveryTextReadable) { ExpectEveryTextReadable(window); }
 
-// On a desktop without a theme of its own the window keeps the toolkit's light palette it has
-// always painted with: not one pixel changes there.
-TEST_F(LightPaletteTest, SameColoursAsTheToolkitsLightDefault) {
-  const QPalette ours = window.palette();
-  const QPalette toolkit = QApplication::palette();
-  for (int group = 0; group < QPalette::NColorGroups; ++group) {
-    for (int role = 0; role < QPalette::NColorRoles; ++role) {
-      if (role == QPalette::NoRole) continue;
-      const auto g = static_cast<QPalette::ColorGroup>(group);
-      const auto r = static_cast<QPalette::ColorRole>(role);
-      EXPECT_EQ(ours.color(g, r).rgba(), toolkit.color(g, r).rgba()) << group << " " << role;
+// Selected text in a box, drawn in the highlight colours: they must stand apart as well. Measured
+// within the highlight alone, since the box's own base beside it would always stand out.
+void ExpectSelectedTextReadable(QWidget& window) {
+  auto* box = window.findChild<QLineEdit*>(QStringLiteral("txtPresVal"));
+  ASSERT_NE(box, nullptr);
+  box->selectAll();
+  const QImage pixels = window.grab().toImage();
+  const qreal scale = pixels.devicePixelRatio();
+  const QRect area = TextArea(box).translated(box->mapTo(&window, QPoint(0, 0)));
+  const QRect device(area.topLeft() * scale, area.size() * scale);
+  const QRgb highlight = box->palette().color(QPalette::Highlight).rgba();
+  QRect selection;
+  for (int y = device.top(); y <= device.bottom(); ++y) {
+    for (int x = device.left(); x <= device.right(); ++x) {
+      if (pixels.pixel(x, y) == highlight) selection |= QRect(x, y, 1, 1);
     }
   }
+  ASSERT_FALSE(selection.isEmpty()) << "no highlight drawn";
+  EXPECT_GE(TextContrast(pixels, selection), 3.0);
 }
+
+TEST_F(LightPaletteTest, SelectedTextReadable) { ExpectSelectedTextReadable(window); }
+
+TEST_F(DarkPaletteTest, SelectedTextReadable) { ExpectSelectedTextReadable(window); }
 
 }  // namespace
 }  // namespace worthmere::testing
