@@ -15,6 +15,7 @@ import tempfile
 
 import png_pixels
 import tools
+import worked_example
 from checks import Checks
 import x_queries as xq
 from x_session import Timeout, Watchdog, XSession, poll, run_checks
@@ -35,19 +36,6 @@ def panel_point(left, top, width, height):
 ESTIMATE_BUTTON = panel_point(32, 202, 267, 49)
 CANCEL_KEY = panel_point(476, 69, 32, 32)
 RATIOS_BUTTON = panel_point(280, 130, 19, 19)
-
-CRLF = "\r\n"
-BARGAIN_REPORT_AT_30 = "".join([
-    "Starting with an assumed FCF annual growth of ", "8", " percent, the ",
-    "estimated intrinsic value per share is approximately $ ", "44.64",
-    " and you entered at a market price of $", "30", " ", ", so the P/V ratio = ", ".67", " ",
-    " and the estimated bargain = ", "32.8", " percent. ", CRLF, CRLF,
-    "If this is a high quality business with enduring competitive advantages, ",
-    "and honest and able management...",
-    "...based on compounding for 10 years, and a purchase price bargain of ", "32.8",
-    " percent, and a relative FCF growth of ", "8", " percent, then ",
-    "the estimated effective annual yield may be greater than ", "12.1", " %.",
-]).encode("utf-8")
 
 BROWSER_STAND_IN = """#!/bin/sh
 # Records the arguments it was started with, one a line, the way a browser would receive them.
@@ -127,13 +115,14 @@ def check_bargain_report(session, checks, window):
     xq.click(session, window, *ESTIMATE_BUTTON)
     prompt = opened_box(session, window)
     checks.expect("price prompt title", xq.title(session, prompt), "Bargain?")
-    xq.type_text(session, "30")
+    xq.type_text(session, worked_example.PRICE)
     xq.press_keys(session, "Return")
     report = opened_box(session, window, prompt)
     checks.expect("report box shows the application title", xq.title(session, report), "Worthmere")
     # Read while the report box is open: the program must be running to serve its clipboard.
     clipboard = session.run(["xclip", "-selection", "clipboard", "-o"], raw=True)
-    checks.expect("bargain report on the clipboard, byte for byte", clipboard, BARGAIN_REPORT_AT_30)
+    checks.expect("bargain report on the clipboard, byte for byte", clipboard,
+                  worked_example.REPORT_AT_PRICE.encode("utf-8"))
     xq.press_keys(session, "Return")
     gone(session, report)
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "reference/worked_example.h"
 #include "valuation/numbers/number_to_text.h"
 
 namespace worthmere {
@@ -21,14 +22,8 @@ TEST(BargainReportTest, WorkedPricesGiveTheirFullReports) {
     std::string text;
   };
   const Row rows[] = {
-      {"price of 30 is a bargain with its yield", "30", kBargain,
-       "Starting with an assumed FCF annual growth of 8 percent, the estimated intrinsic value "
-       "per share is approximately $ 44.64 and you entered at a market price of $30 , so the P/V "
-       "ratio = .67  and the estimated bargain = 32.8 percent. \r\n\r\nIf this is a high quality "
-       "business with enduring competitive advantages, and honest and able management......based "
-       "on compounding for 10 years, and a purchase price bargain of 32.8 percent, and a relative "
-       "FCF growth of 8 percent, then the estimated effective annual yield may be greater than "
-       "12.1 %."},
+      {"the worked price is a bargain with its yield", worked_example::kPrice, kBargain,
+       worked_example::kReportAtPrice},
       {"price above the value is no bargain", "60", kNotABargain,
        "P/V ratio = 1.34  and the estimated bargain = . percent. Therefore, it is not a bargain."},
       {"percentage under one is no bargain", "44.2", kNotABargain,

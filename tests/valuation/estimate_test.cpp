@@ -1,4 +1,5 @@
 #include "valuation/estimate.h"
+#include "reference/worked_example.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +18,16 @@ YearWritten RecordInto(WrittenYears& written) {
   return [&written](int year, const std::string& text) { written.emplace_back(year, text); };
 }
 
-const EstimateInputs kStartUpInputs{"4,141,000,000", "8", "0.0625", "1,473,000,000"};
+namespace worked = worked_example;
 
-const YearTexts kStartUpYears{
-    "4472280000.0000", "4830062400.0000", "5216467392.0000", "5633784783.3600", "6084487566.0288",
-    "6571246571.3111", "7096946297.0160", "7664702000.7773", "8277878160.8395", "8940108413.7067"};
+const EstimateInputs kStartUpInputs{worked::kFreeCashFlow, worked::kGrowth, worked::kDiscount,
+                                    worked::kShares};
+
+const YearTexts kStartUpYears = [] {
+  YearTexts years;
+  for (std::size_t i = 0; i < years.size(); ++i) years[i] = worked::kYears[i];
+  return years;
+}();
 
 WrittenYears StartUpYearsWritten(int count) {
   WrittenYears written;
@@ -39,8 +45,8 @@ TEST(EstimateTest, StartUpTextsGiveTheWorkedExample) {
   const auto estimate = EstimateValue(kStartUpInputs, RecordInto(written));
   ASSERT_TRUE(estimate.ok());
   EXPECT_EQ(estimate->Years, kStartUpYears);
-  EXPECT_EQ(estimate->PresentValueText, "65752926687.23");
-  EXPECT_EQ(estimate->ValuePerShareText, "44.64");
+  EXPECT_EQ(estimate->PresentValueText, worked::kPresentValue);
+  EXPECT_EQ(estimate->ValuePerShareText, worked::kValuePerShare);
   EXPECT_EQ(written, StartUpYearsWritten(10));
 }
 
@@ -61,7 +67,7 @@ TEST(EstimateTest, EnterFormattedAndBareFiguresReadAlike) {
     const auto estimate = EstimateValue(row.inputs);
     ASSERT_TRUE(estimate.ok());
     EXPECT_EQ(estimate->Years, kStartUpYears);
-    EXPECT_EQ(estimate->ValuePerShareText, "44.64");
+    EXPECT_EQ(estimate->ValuePerShareText, worked::kValuePerShare);
   }
 }
 
@@ -92,6 +98,10 @@ TEST(EstimateTest, EdgeInputsGiveTheirChainsAndValues) {
        "8940108413.7067", "724842787.35", ".49"},
       {"zero cash flow shows no digit before the point",
        WithInputs("0", "8", "0.0625", "1,473,000,000"), ".0000", ".0000", ".00", ".00"},
+      {"the largest decimal without growth stays exact",
+       WithInputs("79228162514264337593543950335", "0", "0.0625", "1,473,000,000"),
+       "79228162514264337593543950335.0000", "79228162514264337593543950335.0000",
+       "757068617400772000000000000000.00", "513963759267327000000.00"},
       {"the value per share divides the total as shown, not the unrounded sum",
        WithInputs("6.6671", "0", "0", "2"), "6.6671", "6.6671", "100.01", "50.01"},
   };

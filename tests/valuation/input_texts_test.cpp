@@ -11,22 +11,17 @@
 namespace worthmere {
 namespace {
 
-TEST(InputTextsTest, FixedTextsReadAsShown) {
+// The two texts the program writes from numbers; its fixed texts are pinned where the window
+// shows them.
+TEST(InputTextsTest, TextsWrittenFromNumbers) {
   struct Row {
     const char* behaviour;
     std::string actual;
     std::string_view expected;
   };
   const Row rows[] = {
-      {"default free cash flow", std::string(kDefaultFreeCashFlowText), "4,141,000,000"},
-      {"default share count", std::string(kDefaultSharesText), "1,473,000,000"},
       {"default discount rate from the number", DefaultDiscountText(), "0.0625"},
       {"share count after Clear from the number", ClearedSharesText(), "1"},
-      {"failed estimate message", std::string(kEstimateFailedMessage),
-       "Please enter estimated values in the textboxes."},
-      {"price prompt", std::string(kMarketPricePrompt), "Enter the market price."},
-      {"price prompt title", std::string(kMarketPriceTitle), "Bargain?"},
-      {"price prompt default", std::string(kMarketPriceDefault), "0"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.behaviour);
@@ -46,6 +41,7 @@ TEST(InputTextsTest, HelpMessagesJoinTheirLinesWithCrLf) {
   EXPECT_EQ(HelpMessages(), expected);
 }
 
+// Each box's pattern; how a text is read and rounded into a pattern is pinned with FormatNumber.
 TEST(InputTextsTest, EnterRewritesTheFigureInGroups) {
   struct Row {
     const char* behaviour;
@@ -55,13 +51,7 @@ TEST(InputTextsTest, EnterRewritesTheFigureInGroups) {
   };
   const Row rows[] = {
       {"bare digits get groups", "4141000000", "$4,141,000,000", "4,141,000,000"},
-      {"formatted text stays as it is", "$4,141,000,000", "$4,141,000,000", "4,141,000,000"},
       {"zero shows no digits", "0", "$", ""},
-      {"fraction is rounded away", "1234.5", "$1,235", "1,235"},
-      {"fraction below a half is dropped", "1234.4", "$1,234", "1,234"},
-      {"a run of commas between digits is dropped", "1,,2", "$12", "12"},
-      {"letters stay as typed", "abc", "abc", "abc"},
-      {"empty box stays empty", "", "", ""},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.behaviour);

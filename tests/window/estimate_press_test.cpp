@@ -1,8 +1,8 @@
-#include <array>
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
 
+#include "reference/worked_example.h"
 #include "window/handler_report_watch.h"
 #include "window/window_fixture.h"
 
@@ -11,17 +11,7 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-const std::array<const char*, 10> kWorkedYears = {
-    "4472280000.0000", "4830062400.0000", "5216467392.0000", "5633784783.3600", "6084487566.0288",
-    "6571246571.3111", "7096946297.0160", "7664702000.7773", "8277878160.8395", "8940108413.7067"};
-
-constexpr const char* kBargainAt30 =
-    "Starting with an assumed FCF annual growth of 8 percent, the estimated intrinsic value per "
-    "share is approximately $ 44.64 and you entered at a market price of $30 , so the P/V ratio = "
-    ".67  and the estimated bargain = 32.8 percent. \r\n\r\nIf this is a high quality business "
-    "with enduring competitive advantages, and honest and able management......based on "
-    "compounding for 10 years, and a purchase price bargain of 32.8 percent, and a relative FCF "
-    "growth of 8 percent, then the estimated effective annual yield may be greater than 12.1 %.";
+namespace worked = worked_example;
 
 constexpr const char* kNotABargainAt60 =
     "P/V ratio = 1.34  and the estimated bargain = . percent. Therefore, it is not a bargain.";
@@ -45,20 +35,21 @@ class EstimatePressTest : public WindowTest {
 };
 
 TEST_F(EstimatePressTest, WorkedExampleIsABargainAt30) {
-  services.answers = {QStringLiteral("30")};
+  services.answers = {QString::fromUtf8(worked::kPrice)};
   Click("Command1");
 
-  EXPECT_EQ(Years(), std::vector<std::string>(kWorkedYears.begin(), kWorkedYears.end()));
-  EXPECT_EQ(Text("IV").toStdString(), "44.64");
+  EXPECT_EQ(Years(),
+            std::vector<std::string>(std::begin(worked::kYears), std::end(worked::kYears)));
+  EXPECT_EQ(Text("IV").toStdString(), worked::kValuePerShare);
   EXPECT_EQ(Text("Text11").toStdString(), "Text1");
   ASSERT_EQ(services.questions.size(), 1u);
   EXPECT_EQ(services.questions[0].prompt.toStdString(), "Enter the market price.");
   EXPECT_EQ(services.questions[0].title.toStdString(), "Bargain?");
   EXPECT_EQ(services.questions[0].default_text.toStdString(), "0");
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{kBargainAt30});
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{worked::kReportAtPrice});
   EXPECT_EQ(services.messages[0].style, MessageStyle::OkOnly);
   EXPECT_FALSE(services.messages[0].title.has_value());
-  EXPECT_EQ(services.clipboard.toStdString(), kBargainAt30);
+  EXPECT_EQ(services.clipboard.toStdString(), worked::kReportAtPrice);
   EXPECT_EQ(services.log, (Log{"on-top", "clear", "ask", "pending", "pending", "set", "message"}));
 }
 
@@ -66,7 +57,7 @@ TEST_F(EstimatePressTest, NotABargainAt60LeavesTheClipboardEmpty) {
   services.answers = {QStringLiteral("60")};
   Click("Command1");
 
-  EXPECT_EQ(Text("IV").toStdString(), "44.64");
+  EXPECT_EQ(Text("IV").toStdString(), worked::kValuePerShare);
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{kNotABargainAt60});
   EXPECT_TRUE(services.clipboard.isEmpty());
   EXPECT_EQ(services.log, (Log{"on-top", "clear", "ask", "message"}));
@@ -80,14 +71,14 @@ TEST_F(EstimatePressTest, ValueRewrittenInPlainFormBeforeTheReport) {
 }
 
 TEST_F(EstimatePressTest, SecondClickDuringThePassesIsIgnored) {
-  services.answers = {QStringLiteral("30")};
+  services.answers = {QString::fromUtf8(worked::kPrice)};
   services.on_pending = [this] { Click("Command1"); };
   Click("Command1");
 
   EXPECT_EQ(services.questions.size(), 1u);
-  EXPECT_EQ(Text("IV").toStdString(), "44.64");
-  EXPECT_EQ(MessageTexts(), std::vector<std::string>{kBargainAt30});
-  EXPECT_EQ(services.clipboard.toStdString(), kBargainAt30);
+  EXPECT_EQ(Text("IV").toStdString(), worked::kValuePerShare);
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{worked::kReportAtPrice});
+  EXPECT_EQ(services.clipboard.toStdString(), worked::kReportAtPrice);
   EXPECT_EQ(services.log, (Log{"on-top", "clear", "ask", "pending", "pending", "set", "message"}));
 
   // The press has ended, so the next click starts a new one.
@@ -101,7 +92,7 @@ TEST_F(EstimatePressTest, ExceptionInsideThePressEndsItWithTheMessage) {
   services.ask_runs_out_of_memory = true;
   Click("Command1");
   EXPECT_EQ(MessageTexts(), std::vector<std::string>{kFailed});
-  EXPECT_EQ(Text("IV").toStdString(), "44.64");
+  EXPECT_EQ(Text("IV").toStdString(), worked::kValuePerShare);
 
   services.messages.clear();
   Click("Command3");
@@ -110,7 +101,7 @@ TEST_F(EstimatePressTest, ExceptionInsideThePressEndsItWithTheMessage) {
 }
 
 TEST_F(EstimatePressTest, UnexpectedExceptionEndsItWithTheMessageAndOneLine) {
-  services.answers = {QStringLiteral("30")};
+  services.answers = {QString::fromUtf8(worked::kPrice)};
   services.on_pending = [] { throw std::runtime_error("event pass broke"); };
   Click("Command1");
 
@@ -139,7 +130,7 @@ struct FailedPress {
 std::vector<std::string> ExpectedYears(YearsAfter years) {
   switch (years) {
     case YearsAfter::WorkedExample:
-      return {kWorkedYears.begin(), kWorkedYears.end()};
+      return {std::begin(worked::kYears), std::end(worked::kYears)};
     case YearsAfter::FirstTwoOfTheOverflow: {
       std::vector<std::string> texts(10, "Text1");
       texts[0] = "60000000000000000000000000000.0000";

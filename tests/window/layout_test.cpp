@@ -9,6 +9,7 @@
 #include "app/calculator_icon.h"
 #include "app/line_frame.h"
 #include "platform/qt_desktop_services.h"
+#include "reference/worked_example.h"
 #include "window/text_area.h"
 #include "window/window_fixture.h"
 
@@ -34,14 +35,14 @@ TEST_F(LayoutTest, StartUpTexts) {
       {"Calculator", "Worthmere and Calculator"},
       {"Label3", "DCF style is (10-yr growth + 5-yr flat ) "},
       {"Label6", "FCF Growth Rate ( est./yr )"},
-      {"txtIntr", "8"},
+      {"txtIntr", worked_example::kGrowth},
       {"Label4", "discount rate "},
-      {"txtdiscount", "0.0625"},
+      {"txtdiscount", worked_example::kDiscount},
       {"Label11", "Free Cash Flow ( avg. annual )"},
-      {"txtPresVal", "4,141,000,000"},
+      {"txtPresVal", worked_example::kFreeCashFlow},
       {"Command3", ""},
       {"Label12", "Number of Shares Outstanding"},
-      {"txtshares", "1,473,000,000"},
+      {"txtshares", worked_example::kShares},
       {"Command4", ""},
       {"Command2", "Help / reset"},
       {"Command9", "Clear"},
