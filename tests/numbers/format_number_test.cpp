@@ -127,14 +127,18 @@ TEST_P(TextPatterns, FormatsTheNumberReadOrPassesTheText) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, TextPatterns,
-    ::testing::Values(TextCase{"grouped text gets the currency sign", "4,141,000,000",
-                               "$###,###,###,###", "$4,141,000,000"},
-                      TextCase{"formatted text formats to itself", "$4,141,000,000",
-                               "$###,###,###,###", "$4,141,000,000"},
-                      TextCase{"letters come back unchanged", "abc", "$###,###,###,###", "abc"},
-                      TextCase{"empty text stays empty", "", "###,###,###,###", ""},
-                      TextCase{"overflowing text comes back unchanged", "1E999", "###.00",
-                               "1E999"}),
+    ::testing::Values(
+        TextCase{"grouped text gets the currency sign", "4,141,000,000", "$###,###,###,###",
+                 "$4,141,000,000"},
+        TextCase{"formatted text formats to itself", "$4,141,000,000", "$###,###,###,###",
+                 "$4,141,000,000"},
+        TextCase{"letters come back unchanged", "abc", "$###,###,###,###", "abc"},
+        TextCase{"empty text stays empty", "", "###,###,###,###", ""},
+        TextCase{"text beyond the decimal range is written as its double", "1E+30",
+                 "$###,###,###,###", "$1,000,000,000,000,000,000,000,000,000,000"},
+        TextCase{"a decimal text keeps 15 significant digits", "79228162514264337593543950335",
+                 "###,###,###,###", "79,228,162,514,264,300,000,000,000,000"},
+        TextCase{"overflowing text comes back unchanged", "1E999", "###.00", "1E999"}),
     testing::RowName<::testing::TestParamInfo<TextCase>>);
 
 }  // namespace

@@ -183,6 +183,7 @@ TEST(BargainReportTest, MarketPriceReadStrictly) {
       {"prompt default", "0", "0"},
       {"cancelled prompt", "", nullptr},
       {"letters", "abc", nullptr},
+      {"beyond the decimal range", "1E+308", nullptr},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.behaviour);
