@@ -182,33 +182,6 @@ TEST_F(HostileInputTest, PastedTextArrivesWhole) {
   }
 }
 
-struct EnterRow {
-  const char* behaviour;
-  const char* box;
-  QString before;
-  QString after;
-};
-
-TEST_F(HostileInputTest, EnterFormatsOnlyWhatReadsAsANumber) {
-  const std::vector<EnterRow> rows = {
-      {"megabyte of digits stays", "txtPresVal", MegabyteOfDigits(), MegabyteOfDigits()},
-      {"megabyte of leading zeros formats the figure", "txtPresVal", MegabyteEndingIn("4141000000"),
-       "$4,141,000,000"},
-      {"control characters stay", "txtshares", QString::fromUtf8("1473\x01\x7f"),
-       QString::fromUtf8("1473\x01\x7f")},
-      {"non-ASCII digits stay", "txtPresVal", QString::fromUtf8("\u0664\u0661"),
-       QString::fromUtf8("\u0664\u0661")},
-  };
-  for (const EnterRow& row : rows) {
-    QLineEdit* box = Box(row.box);
-    box->setText(row.before);
-    QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_TRUE(box->text() == row.after)
-        << row.behaviour << ": " << Shown(box->text()) << " instead of " << Shown(row.after);
-  }
-  EXPECT_TRUE(services.messages.empty());
-}
-
 TEST_F(HostileInputTest, LookupOfAMegabyteTickerOpensItWhole) {
   services.answers = {MegabyteOfLetters()};
   Click("Command3");
