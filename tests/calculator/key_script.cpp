@@ -35,7 +35,11 @@ std::string Expand(std::string_view script) {
 
 std::optional<KeypadMessage> PressKey(KeypadEngine& engine, std::string_view key) {
   if (key == "CE") return reference::PressKeypadKey(engine, 'E');
-  return reference::PressKeypadKey(engine, key.size() == 1 ? key[0] : '?');
+  if (key.size() == 1 && reference::kKeypadKeys.find(key[0]) != std::string_view::npos) {
+    return reference::PressKeypadKey(engine, key[0]);
+  }
+  // Any other symbol goes to the operator keys, which must refuse it.
+  return engine.PressOperator(key);
 }
 
 std::string RunKeys(KeypadEngine& engine, std::string_view script) {
