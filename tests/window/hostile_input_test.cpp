@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "reference/worked_example.h"
+#include "window/big_texts.h"
 #include "window/hang_watchdog.h"
 #include "window/window_fixture.h"
 
@@ -20,34 +21,12 @@ namespace {
 
 namespace worked = worked_example;
 
-constexpr int kMegabyte = 1 << 20;
 constexpr const char* kFailed = "Please enter estimated values in the textboxes.";
 constexpr const char* kUnchangedYear = "Text1";  // the boxes' design text
 constexpr const char* kUnchangedValue = "0.0";
 
 const std::array<const char*, 4> kInputBoxes = {"txtPresVal", "txtIntr", "txtdiscount",
                                                 "txtshares"};
-
-QString Repeated(const char* piece, int total_size) {
-  const QString unit = QString::fromUtf8(piece);
-  QString text;
-  text.reserve(total_size);
-  while (text.size() + unit.size() <= total_size) text += unit;
-  return text;
-}
-
-QString MegabyteOfDigits() { return Repeated("9876543210", kMegabyte); }
-QString MegabyteOfLetters() { return Repeated("abcdefghij", kMegabyte); }
-// Leading zeros change nothing, however many: this still reads as the start-up cash flow.
-QString MegabyteEndingIn(const char* figure) {
-  const QString tail = QString::fromUtf8(figure);
-  return QString(kMegabyte - tail.size(), QLatin1Char('0')) + tail;
-}
-
-std::string Shown(const QString& text) {
-  if (text.size() <= 80) return text.toStdString();
-  return text.left(40).toStdString() + "... (" + std::to_string(text.size()) + " characters)";
-}
 
 class HostileInputTest : public WindowTest {
  protected:
