@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,21 @@ namespace worthmere::reference {
 // The keys as single characters: "0" to "9", ".", "+", "-", "X", "/", "=", "%", "C" (ClearAll
 // followed by ResetKeypad, as the window's C key does) and "E" for CE.
 inline constexpr std::string_view kKeypadKeys = "0123456789.+-X/=%CE";
+
+// Everything the engine holds, to compare whole states.
+struct EngineState {
+  std::string display;
+  LastInputKind last_input;
+  bool decimal_entered;
+  std::int16_t operator_count;
+  std::string pending_operator;
+  KeypadEngine::Operand operand1;
+  KeypadEngine::Operand operand2;
+
+  bool operator==(const EngineState&) const = default;
+};
+
+EngineState StateOf(const KeypadEngine& engine);
 
 // Presses one key; the message it raises, if any.
 std::optional<KeypadMessage> PressKeypadKey(KeypadEngine& engine, char key);
