@@ -58,14 +58,6 @@ std::string_view Between(std::string_view text, std::string_view before, std::st
   return text.substr(0, end);
 }
 
-bool StartsWith(std::string_view text, std::string_view start) {
-  return text.substr(0, start.size()) == start;
-}
-
-bool EndsWith(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
 void CheckReport(const std::string& value_text, std::string_view price_text,
                  const BargainReport& report) {
   const std::string& text = report.Text;
@@ -79,8 +71,8 @@ void CheckReport(const std::string& value_text, std::string_view price_text,
   std::string_view ratio_text;
   std::string_view percent_text;
   if (report.Kind == ReportKind::Bargain) {
-    Require(StartsWith(text, "Starting with an assumed FCF annual growth of ") &&
-                EndsWith(text, " %.") &&
+    Require(text.starts_with("Starting with an assumed FCF annual growth of ") &&
+                text.ends_with(" %.") &&
                 text.find("percent. \r\n\r\nIf this is") != std::string::npos,
             "bargain report malformed", text);
     ratio_text = Between(text, ", so the P/V ratio = ", "  and the estimated bargain = ");
@@ -90,8 +82,8 @@ void CheckReport(const std::string& value_text, std::string_view price_text,
     Require(Between(text, "approximately $ ", " and you entered") == value_text,
             "the report's value is not the plain value", text);
   } else {
-    Require(StartsWith(text, "P/V ratio = ") &&
-                EndsWith(text, " percent. Therefore, it is not a bargain."),
+    Require(text.starts_with("P/V ratio = ") &&
+                text.ends_with(" percent. Therefore, it is not a bargain."),
             "not-a-bargain report malformed", text);
     ratio_text = Between(text, "P/V ratio = ", "  and the estimated bargain = ");
     percent_text = Between(text, "  and the estimated bargain = ", " percent. Therefore");
