@@ -1,37 +1,47 @@
 #include "app/layout_fonts.h"
 
-#include <array>
-#include <cstring>
-#include <iterator>
-
 #include <QFontDatabase>
-#include <QStringList>
 
 namespace worthmere {
 
 namespace {
 
-constexpr const char* kDesignFamilies[] = {"Tahoma", "Arial", "System"};
+// Narrow sans faces: fontconfig's own pick for the design names (DejaVu Sans on Debian) is too
+// wide for "Number of Shares Outstanding" and "$4,141,000,000" in their boxes. The Linux faces
+// come first, so a Linux desktop shows what it always did; then the faces Windows and macOS bring.
+const QStringList kSubstitutes = {
+    QStringLiteral("Liberation Sans"),
+    QStringLiteral("Arimo"),
+    QStringLiteral("DejaVu Sans Condensed"),
+    QStringLiteral("Tahoma"),
+    QStringLiteral("Arial"),
+    QStringLiteral("Helvetica"),
+};
 
-// The installed family standing in for each design family, in the order above; empty where the
-// design family is installed. Filled once by ResolveDesignFamilies().
-std::array<QString, std::size(kDesignFamilies)>& Substitutes() {
-  static std::array<QString, std::size(kDesignFamilies)> substitutes;
-  return substitutes;
+const QString kTahoma = QStringLiteral("Tahoma");
+const QString kArial = QStringLiteral("Arial");
+const QString kSystem = QStringLiteral("System");
+
+// Filled once by ResolveDesignFamilies(); the design names until then.
+DesignFamilies& Resolved() {
+  static DesignFamilies families{kTahoma, kArial, kSystem};
+  return families;
 }
 
-QString InstalledFamily(const char* design) {
-  for (std::size_t i = 0; i < std::size(kDesignFamilies); ++i) {
-    if (std::strcmp(kDesignFamilies[i], design) == 0 && !Substitutes()[i].isEmpty()) {
-      return Substitutes()[i];
-    }
+QString Pick(const QString& design, const QStringList& installed) {
+  if (installed.contains(design, Qt::CaseInsensitive)) return design;
+  for (const QString& family : kSubstitutes) {
+    if (installed.contains(family, Qt::CaseInsensitive)) return family;
   }
-  return QString::fromLatin1(design);
+  return design;
 }
 
-QFont MakeFont(const char* family, qreal points, bool bold) {
-  QFont font{InstalledFamily(family)};
-  font.setPointSizeF(points);
+// 72 points to the inch, 96 pixels to the inch: every design size is a whole number of pixels.
+int PixelsAt96Dpi(qreal points) { return qRound(points * 96 / 72); }
+
+QFont MakeFont(const QString& family, qreal points, bool bold) {
+  QFont font{family};
+  font.setPixelSize(PixelsAt96Dpi(points));
   font.setWeight(bold ? QFont::Bold : QFont::Normal);
   font.setStyleHint(QFont::SansSerif);
   // Glyphs straight from the outlines: at these sizes they look all but the same as auto-hinted
@@ -40,50 +50,45 @@ QFont MakeFont(const char* family, qreal points, bool bold) {
   return font;
 }
 
-// Narrow sans faces first: fontconfig's own pick for these names (DejaVu Sans here) is too wide
-// for "Number of Shares Outstanding" and "$4,141,000,000" in their boxes.
-const QStringList kSubstitutes = {
-    QStringLiteral("Liberation Sans"),
-    QStringLiteral("Arimo"),
-    QStringLiteral("DejaVu Sans Condensed"),
-};
-
 }  // namespace
 
 QFont DesignFont(DesignFace face) {
+  const DesignFamilies& families = Resolved();
   switch (face) {
     case DesignFace::Tahoma:
-      return MakeFont("Tahoma", 8.25, false);
+      return MakeFont(families.tahoma, 8.25, false);
     case DesignFace::TahomaBold:
-      return MakeFont("Tahoma", 8.25, true);
+      return MakeFont(families.tahoma, 8.25, true);
     case DesignFace::TahomaCredit:
-      return MakeFont("Tahoma", 9.0, false);
+      return MakeFont(families.tahoma, 9.0, false);
     case DesignFace::ArialDisplay:
-      return MakeFont("Arial", 12.0, true);
+      return MakeFont(families.arial, 12.0, true);
     case DesignFace::SystemKeypad:
-      return MakeFont("System", 9.75, true);
+      return MakeFont(families.system, 9.75, true);
   }
-  return MakeFont("Tahoma", 8.25, false);
+  return MakeFont(families.tahoma, 8.25, false);
+}
+
+DesignFamilies PickDesignFamilies(const QStringList& scalable_families) {
+  return {Pick(kTahoma, scalable_families), Pick(kArial, scalable_families),
+          Pick(kSystem, scalable_families)};
 }
 
 // One listing of the installed families instead of hasFamily(), which runs fontconfig's alias
-// substitution for every name; and the installed face asked for by its own name, so the toolkit
-// works out one fallback list for it instead of one per missing design family.
+// substitution for every name. Only the names a pick can return are asked whether they scale: a
+// bitmap face such as Windows' own "System" is no design face. The installed face is then asked
+// for by its own name, so the toolkit works out one fallback list for it, not one per design face.
 void ResolveDesignFamilies() {
-  const QStringList families = QFontDatabase::families();
-  QString installed;
-  for (const QString& family : kSubstitutes) {
-    if (families.contains(family, Qt::CaseInsensitive)) {
-      installed = family;
-      break;
+  QStringList candidates = kSubstitutes;
+  candidates << kSystem;
+  QStringList scalable;
+  for (const QString& family : QFontDatabase::families()) {
+    if (candidates.contains(family, Qt::CaseInsensitive) &&
+        QFontDatabase::isSmoothlyScalable(family)) {
+      scalable << family;
     }
   }
-  if (installed.isEmpty()) return;
-  for (std::size_t i = 0; i < std::size(kDesignFamilies); ++i) {
-    if (!families.contains(QString::fromLatin1(kDesignFamilies[i]), Qt::CaseInsensitive)) {
-      Substitutes()[i] = installed;
-    }
-  }
+  Resolved() = PickDesignFamilies(scalable);
 }
 
 }  // namespace worthmere

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
+#include <QStringList>
 
 namespace worthmere {
 
@@ -13,10 +15,22 @@ enum class DesignFace {
   SystemKeypad,  // System 9.75 pt bold: the window itself, the keypad and the working boxes
 };
 
+// Sized in pixels, as the design's points give them at 96 dpi: the layout is in 96-dpi pixels on
+// every system, also where the toolkit takes a point for a pixel (macOS).
 QFont DesignFont(DesignFace face);
 
-// Where a design family is missing, substitutes the nearest installed face whose widths keep
-// every text of the layout inside its control. Call once before the window is built.
+// The family each design family is set in, given the installed smoothly scalable families: the
+// design family itself where it is installed, otherwise the first installed of a list of narrow
+// sans faces whose widths keep every text of the layout inside its control; the design name where
+// none is installed, which leaves the choice to the toolkit.
+struct DesignFamilies {
+  QString tahoma;
+  QString arial;
+  QString system;
+};
+DesignFamilies PickDesignFamilies(const QStringList& scalable_families);
+
+// Picks the design families from the installed fonts. Call once before the window is built.
 void ResolveDesignFamilies();
 
 }  // namespace worthmere

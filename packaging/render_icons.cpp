@@ -1,8 +1,11 @@
 // Writes the program's icon into a hicolor theme tree from the window's own 16 x 16 pixel map, so
 // the desktop shows exactly the design the window carries: the map itself, whole-number
-// enlargements of it, and a scalable drawing with one square per pixel.
+// enlargements of it, and a scalable drawing with one square per pixel. The same PNG files also
+// go into a Windows and a macOS icon file beside the tree.
 //   render_icons OUTPUT_DIR SIZE...  writes
 //   OUTPUT_DIR/hicolor/{SIZExSIZE...,scalable}/apps/worthmere.*
+//   OUTPUT_DIR/worthmere.ico and OUTPUT_DIR/worthmere.icns
+#include <QBuffer>
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -13,6 +16,7 @@
 #include <vector>
 
 #include "app/calculator_icon.h"
+#include "packaging/icon_containers.h"
 
 namespace {
 
@@ -22,11 +26,26 @@ QString AppsFolder(const QString& root, const QString& size) {
   return folder;
 }
 
-bool WritePng(const QImage& map, int size, const QString& root) {
-  const QString name = QString::number(size) + QLatin1Char('x') + QString::number(size);
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+         file.write(bytes) == bytes.size() && file.flush();
+}
+
+// The PNG file of one size, or nothing when it cannot be encoded.
+QByteArray EncodePng(const QImage& map, int size) {
   // Nearest-neighbour only: every pixel of the map becomes a sharp square block.
   const QImage image = map.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-  return image.save(AppsFolder(root, name) + QStringLiteral("/worthmere.png"), "PNG");
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  return image.save(&buffer, "PNG") ? bytes : QByteArray();
+}
+
+bool WritePng(const QByteArray& png, int size, const QString& root) {
+  const QString name = QString::number(size) + QLatin1Char('x') + QString::number(size);
+  return !png.isEmpty() &&
+         WriteFile(AppsFolder(root, name) + QStringLiteral("/worthmere.png"), png);
 }
 
 // One rectangle per horizontal run of equal colour; transparent pixels draw nothing.
@@ -77,7 +96,13 @@ int main(int argc, char** argv) {
   const QString root = QString::fromLocal8Bit(argv[1]);
   const QImage map = worthmere::CalculatorIconImage();
   bool written = WriteSvg(map, root);
-  for (int size : sizes) written = WritePng(map, size, root) && written;
+  PngIcons pngs;
+  for (int size : sizes) {
+    pngs[size] = EncodePng(map, size);
+    written = WritePng(pngs[size], size, root) && written;
+  }
+  written = WriteFile(root + QStringLiteral("/worthmere.ico"), IcoFile(pngs)) && written;
+  written = WriteFile(root + QStringLiteral("/worthmere.icns"), IcnsFile(pngs)) && written;
   if (!written) std::fprintf(stderr, "%s: could not write the icons under %s\n", argv[0], argv[1]);
   return written ? 0 : 1;
 }

@@ -36,6 +36,8 @@ fuzz_packages=(clang libclang-rt-dev)
 sanitizer_packages=(llvm)
 # memcheck of the fuzz corpora, for reads of uninitialised values.
 memcheck_packages=(valgrind)
+# The Windows resource file compiled by mingw's resource compiler.
+windres_packages=(binutils-mingw-w64-x86-64)
 # The format check: Debian 12's clang-format, version 14.
 format_packages=(clang-format)
 # The README's screenshot, beyond the X desktop.
@@ -45,7 +47,7 @@ setup_packages=(
   "${run_packages[@]}" "${test_packages[@]}" "${x_desktop_packages[@]}"
   "${desktop_test_packages[@]}" "${wayland_test_packages[@]}" "${package_test_packages[@]}"
   "${benchmark_packages[@]}" "${fuzz_packages[@]}" "${sanitizer_packages[@]}"
-  "${memcheck_packages[@]}" "${format_packages[@]}"
+  "${memcheck_packages[@]}" "${windres_packages[@]}" "${format_packages[@]}"
 )
 
 as_root() {

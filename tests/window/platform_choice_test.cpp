@@ -10,37 +10,57 @@ namespace {
 
 struct ChoiceRow {
   const char* behaviour;
+  TargetSystem system;
   std::vector<std::string> given;
   const char* platform_variable;
   std::vector<std::string> handed_on;
 };
 
-TEST(PlatformChoice, XFirstUnlessTheUserChoseAPlatform) {
+TEST(PlatformChoice, XFirstWhereThereIsXUnlessTheUserChoseAPlatform) {
   const ChoiceRow rows[] = {
-      {"no choice: X first, Wayland where no X server answers",
+      {"Linux, no choice: X first, Wayland where no X server answers",
+       TargetSystem::Linux,
        {"worthmere"},
        "",
        {"worthmere", "-platform", "xcb;wayland"}},
+      {"a BSD, no choice: X first as on Linux",
+       TargetSystem::OtherUnix,
+       {"worthmere"},
+       "",
+       {"worthmere", "-platform", "xcb;wayland"}},
+      {"Windows, no choice: the toolkit's own platform",
+       TargetSystem::Windows,
+       {"worthmere"},
+       "",
+       {"worthmere"}},
+      {"macOS, no choice: the toolkit's own platform",
+       TargetSystem::MacOS,
+       {"worthmere"},
+       "",
+       {"worthmere"}},
       {"the user's own arguments follow",
+       TargetSystem::Linux,
        {"worthmere", "-style", "fusion"},
        "",
        {"worthmere", "-platform", "xcb;wayland", "-style", "fusion"}},
       {"a platform argument is the user's choice",
+       TargetSystem::Linux,
        {"worthmere", "-platform", "wayland"},
        "",
        {"worthmere", "-platform", "wayland"}},
       {"so is its double-dash form",
+       TargetSystem::Linux,
        {"worthmere", "--platform", "wayland"},
        "",
        {"worthmere", "--platform", "wayland"}},
-      {"so is the platform variable", {"worthmere"}, "wayland", {"worthmere"}},
+      {"so is the platform variable", TargetSystem::Linux, {"worthmere"}, "wayland", {"worthmere"}},
   };
   for (const ChoiceRow& row : rows) {
     std::vector<std::string> texts = row.given;
     std::vector<char*> argv;
     for (std::string& text : texts) argv.push_back(text.data());
     PlatformArguments arguments(static_cast<int>(argv.size()), argv.data(),
-                                QByteArray(row.platform_variable));
+                                QByteArray(row.platform_variable), row.system);
     std::vector<std::string> handed_on;
     for (int i = 0; i < arguments.Count(); ++i) handed_on.emplace_back(arguments.Values()[i]);
     EXPECT_EQ(handed_on, row.handed_on) << row.behaviour;
