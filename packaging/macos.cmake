@@ -1,7 +1,6 @@
 # macOS: an application bundle with its name, identifier, version and icon, made self-contained
 # by Qt's deployment script; packed as a disk image to drag into Applications.
 set_target_properties(worthmere PROPERTIES
-  OUTPUT_NAME Worthmere
   MACOSX_BUNDLE_BUNDLE_NAME Worthmere
   MACOSX_BUNDLE_GUI_IDENTIFIER example.worthmere.Worthmere
   MACOSX_BUNDLE_BUNDLE_VERSION ${PROJECT_VERSION}
