@@ -2,10 +2,9 @@
 // back through its plain text (to 15 significant digits for a double, exactly for a decimal); the
 // two conversions must agree on what is a number and, within the decimal's precision, on its value;
 // a second, separate reading of the accepted form must agree on which texts are numbers; and the
-// double must be the nearest one, as the standard library reads the same number in its own form.
+// double must be the nearest one, as the number reader reads the same number in its plain form.
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +13,7 @@
 
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_input.h"
+#include "valuation/numbers/detail/double_reader.h"
 #include "valuation/numbers/number_to_text.h"
 #include "valuation/numbers/text_to_number.h"
 
@@ -139,7 +139,8 @@ void CheckDecimal(std::string_view text, const DecimalNumber& value) {
 void CheckNearest(std::string_view text, const NumberResult<double>& number,
                   const std::string& plain) {
   double nearest = 0;
-  const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), nearest);
+  const auto [end, error] =
+      numbers_detail::ReadDouble(plain.data(), plain.data() + plain.size(), nearest);
   Require(end == plain.data() + plain.size() && error != std::errc::invalid_argument,
           "the standard form of an accepted text does not read", plain);
   if (error == std::errc::result_out_of_range) {

@@ -5,8 +5,9 @@
 #   scripts/quickstart.sh setup   install everything the tests need and generate their locale, for
 #                                 building and testing by hand
 #   scripts/quickstart.sh test    set up, check the format, build, run the whole test suite (plain,
-#                                 then under the sanitizers, then each fuzz target ~20 s); a skipped
-#                                 test fails it, and so does a run that changed the tree
+#                                 then under the sanitizers, then each fuzz target ~20 s, then the
+#                                 logic with libc++ and for Windows under wine); a skipped test
+#                                 fails it, and so does a run that changed the tree
 #   scripts/quickstart.sh fuzz [SECONDS]   install what is missing, run each fuzz target longer
 #   scripts/quickstart.sh screenshot   install what is missing, retake docs/worthmere.png
 set -euo pipefail
@@ -42,12 +43,17 @@ windres_packages=(binutils-mingw-w64-x86-64)
 format_packages=(clang-format)
 # The README's screenshot, beyond the X desktop.
 screenshot_packages=(imagemagick)
+# The logic with clang 16 and libc++ 16, and GoogleTest's sources for the logic-only builds.
+libcxx_packages=(clang-16 libc++-16-dev libc++abi-16-dev googletest)
+# The logic for Windows: mingw-w64 with posix threads, and wine to run its tests.
+windows_logic_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64)
 
 setup_packages=(
   "${run_packages[@]}" "${test_packages[@]}" "${x_desktop_packages[@]}"
   "${desktop_test_packages[@]}" "${wayland_test_packages[@]}" "${package_test_packages[@]}"
   "${benchmark_packages[@]}" "${fuzz_packages[@]}" "${sanitizer_packages[@]}"
   "${memcheck_packages[@]}" "${windres_packages[@]}" "${format_packages[@]}"
+  "${libcxx_packages[@]}" "${windows_logic_packages[@]}"
 )
 
 as_root() {
@@ -149,6 +155,28 @@ run_tests() {
 run_sanitized_tests() {
   build asan
   run_tests asan --parallel 2 --timeout 900
+}
+
+# The logic and its tests built with libc++ instead of libstdc++.
+run_libcxx_tests() {
+  build libcxx
+  run_tests libcxx --parallel 2 --timeout 600
+}
+
+# The logic and its tests built for Windows, run under wine in a prefix of its own under build/,
+# headless. The wine server is started first, its output sent away: a server left holding ctest's
+# output pipe would keep ctest waiting after the last test.
+run_windows_logic_tests() {
+  build windows-logic
+  (
+    unset DISPLAY
+    export WINEPREFIX=$PWD/build/windows-logic/wine WINEDEBUG=-all
+    mkdir -p "$WINEPREFIX"
+    wineserver -p >/dev/null 2>&1 </dev/null
+    trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+    wineboot -i >/dev/null 2>&1 </dev/null
+    run_tests windows-logic --parallel 2 --timeout 600
+  )
 }
 
 # Runs one fuzz target from a temporary copy of its committed corpus, so a run never writes into
@@ -254,6 +282,8 @@ case "$command" in
     run_tests debug --parallel 2 --timeout 600
     run_sanitized_tests
     run_fuzz_targets 20
+    run_libcxx_tests
+    run_windows_logic_tests
     check_tree_unchanged
     ;;
   fuzz)

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "valuation/numbers/decimal_number.h"
+#include "valuation/numbers/detail/exact_power.h"
 #include "valuation/numbers/format_number.h"
 #include "valuation/numbers/text_to_number.h"
 
@@ -97,10 +98,12 @@ EstimateResult<ValuationEstimate> EstimateValue(const EstimateInputs& inputs,
 EstimateResult<double> NetPresentValue(double rate, std::span<const double> flows) {
   const double growth_per_period = 1.0 + rate;
   if (growth_per_period == 0.0) return EstimateError{};
+  if (flows.size() > numbers_detail::kMaxExactPowerExponent) return EstimateError{};
   double total = 0.0;
   for (std::size_t index = 0; index < flows.size(); ++index) {
     // The first flow is discounted by one full period: there is no flow at time zero.
-    const double factor = std::pow(growth_per_period, static_cast<double>(index + 1));
+    const double factor =
+        numbers_detail::ExactPower(growth_per_period, static_cast<int>(index + 1));
     if (!std::isfinite(factor)) return EstimateError{};
     const double present = flows[index] / factor;
     if (!std::isfinite(present)) return EstimateError{};

@@ -60,7 +60,8 @@ EstimateResult<ShareValue> DiscountToShareValue(const YearTexts& years,
 EstimateResult<ValuationEstimate> EstimateValue(const EstimateInputs& inputs,
                                                 const YearWritten& on_year = {});
 
-// The sum of flows[i] / (1 + rate)^(i + 1). A rate of -1, or any step that is not finite, fails.
+// The sum of flows[i] / (1 + rate)^(i + 1), each factor the exact power rounded once. A rate of
+// -1, more than fifteen flows, or any step that is not finite, fails.
 EstimateResult<double> NetPresentValue(double rate, std::span<const double> flows);
 
 }  // namespace worthmere

@@ -8,6 +8,8 @@
 #include <random>
 #include <string>
 
+#include "valuation/numbers/detail/double_reader.h"
+
 namespace worthmere {
 namespace {
 
@@ -53,7 +55,7 @@ std::string UnderTest(double value) {
 
 double Read(const std::string& text) {
   double value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
+  numbers_detail::ReadDouble(text.data(), text.data() + text.size(), value);
   return value;
 }
 

@@ -4,6 +4,9 @@
 
 #include <locale.h>
 #include <stdlib.h>
+#if defined(__APPLE__)
+#include <xlocale.h>
+#endif
 
 #include <bit>
 #include <cstddef>
@@ -215,12 +218,34 @@ TEST(LongDoubles, DigitsFarBeyondThePrecisionStillDecideTheTie) {
   EXPECT_EQ(*TextToDouble(tie + std::string(2000, '0') + "1E-2001"), 9007199254740994.0);
 }
 
-// Plain figures, which std::from_chars reads as they stand, and the same figures with "$" and
+// The C library's own reader in its "C" locale, under the name each system gives it.
+class CLibraryReader {
+ public:
+#if defined(_WIN32)
+  CLibraryReader() : locale_(_create_locale(LC_ALL, "C")) {}
+  ~CLibraryReader() { _free_locale(locale_); }
+  double Read(const std::string& text) const { return _strtod_l(text.c_str(), nullptr, locale_); }
+#else
+  CLibraryReader() : locale_(newlocale(LC_ALL_MASK, "C", nullptr)) {}
+  ~CLibraryReader() { freelocale(locale_); }
+  double Read(const std::string& text) const { return strtod_l(text.c_str(), nullptr, locale_); }
+#endif
+  bool Made() const { return locale_ != nullptr; }
+
+ private:
+#if defined(_WIN32)
+  _locale_t locale_;
+#else
+  locale_t locale_;
+#endif
+};
+
+// Plain figures, which the fast way reads as they stand, and the same figures with "$" and
 // digit-group commas, which take the general way: both must be the double that the C library's
 // own reader, in the "C" locale, makes of the plain digits, bit for bit.
 TEST(DoubleReading, AgreesWithTheCLibrary) {
-  const locale_t c_locale = newlocale(LC_ALL_MASK, "C", nullptr);
-  ASSERT_NE(c_locale, nullptr);
+  const CLibraryReader c_library;
+  ASSERT_TRUE(c_library.Made());
   std::mt19937_64 engine(19);
   for (int i = 0; i < 4000; ++i) {
     std::string whole(static_cast<std::size_t>(engine() % 20) + 1, '0');
@@ -235,15 +260,13 @@ TEST(DoubleReading, AgreesWithTheCLibrary) {
       grouped.insert(static_cast<std::size_t>(at), ",");
     }
     const std::string plain = sign + whole + rest;
-    const std::uint64_t expected =
-        std::bit_cast<std::uint64_t>(strtod_l(plain.c_str(), nullptr, c_locale));
+    const std::uint64_t expected = std::bit_cast<std::uint64_t>(c_library.Read(plain));
     const NumberResult<double> read_plain = TextToDouble(plain);
     const NumberResult<double> read_grouped = TextToDouble(sign + "$" + grouped + rest);
     ASSERT_TRUE(read_plain.ok() && read_grouped.ok()) << plain;
     ASSERT_EQ(std::bit_cast<std::uint64_t>(*read_plain), expected) << plain;
     ASSERT_EQ(std::bit_cast<std::uint64_t>(*read_grouped), expected) << sign + "$" + grouped + rest;
   }
-  freelocale(c_locale);
 }
 
 struct HugeInputCase {

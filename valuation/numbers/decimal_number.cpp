@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "valuation/numbers/detail/decimal_digits.h"
+#include "valuation/numbers/detail/double_reader.h"
 #include "valuation/numbers/detail/wide_decimal.h"
 
 namespace worthmere {
@@ -111,7 +112,7 @@ double DecimalNumber::ToDouble() const {
   *p++ = 'e';
   p = std::to_chars(p, text + sizeof text, -scale_).ptr;
   double result = 0;
-  std::from_chars(text, p, result);
+  numbers_detail::ReadDouble(text, p, result);
   return result;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "valuation/numbers/detail/double_reader.h"
 #include "valuation/numbers/detail/wide_decimal.h"
 
 namespace worthmere {
@@ -103,15 +104,16 @@ bool Scan(std::string_view text, ScannedNumber& out) {
 // instead of 2.1. Without "+", "$" or commas, and once the first character after an optional minus
 // is a digit or the point, std::from_chars accepts exactly the accepted form.
 std::optional<double> ReadPlainText(std::string_view text) {
-  // A long text is no typed figure, and would be read twice.
-  if (text.size() > 64) return std::nullopt;
+  // A long text is no typed figure, and would be read twice; a reader that does not check the
+  // form takes only scanned texts.
+  if (text.size() > 64 || !numbers_detail::kReaderChecksForm) return std::nullopt;
   const char* p = text.data();
   const char* const end = p + text.size();
   while (p != end && *p == ' ') ++p;
   const char* const first = p != end && *p == '-' ? p + 1 : p;
   if (first == end || !(IsDigit(*first) || *first == '.')) return std::nullopt;
   double value = 0;
-  const auto [rest, error] = std::from_chars(p, end, value);
+  const auto [rest, error] = numbers_detail::ReadDouble(p, end, value);
   if (error != std::errc() || std::find_if(rest, end, [](char c) { return c != ' '; }) != end) {
     return std::nullopt;
   }
@@ -124,7 +126,7 @@ NumberResult<double> TextToDouble(std::string_view text) {
   if (const std::optional<double> plain = ReadPlainText(text)) return *plain;
   ScannedNumber scanned;
   if (!Scan(text, scanned)) return NumberError::NotANumber;
-  // Without its sign, "$" and commas the number has the form std::from_chars reads.
+  // Without its sign, "$" and commas the number has the form the reader takes.
   std::string_view number = scanned.number;
   std::string without_commas;
   if (scanned.whole.size() != static_cast<std::size_t>(scanned.whole_digits)) {
@@ -132,7 +134,8 @@ NumberResult<double> TextToDouble(std::string_view text) {
     number = without_commas;
   }
   double value = 0;
-  const auto parsed = std::from_chars(number.data(), number.data() + number.size(), value);
+  const auto parsed =
+      numbers_detail::ReadDouble(number.data(), number.data() + number.size(), value);
   if (parsed.ec == std::errc::result_out_of_range) {
     // Out of range both ways: too large is an error, too small reads as zero.
     if (scanned.FirstPower(scanned.LeadingZeros()) > 0) return NumberError::Overflow;
