@@ -194,6 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
                        "0.0000000000000000000000000003", "2", "0.0000000000000000000000000002"},
         ArithmeticCase{"quotient tie at 28 decimals rounds down to even", Operation::Divide,
                        "0.0000000000000000000000000005", "2", "0.0000000000000000000000000002"},
+        ArithmeticCase{"long-division quotient tie at 28 decimals stays on even zero",
+                       Operation::Divide, "0.0000000000000000000000000001", "2.0000000000", "0"},
         ArithmeticCase{"quotient by the finest step", Operation::Divide, "1",
                        "0.0000000000000000000000000001", "10000000000000000000000000000"},
         ArithmeticCase{"quotient beyond the range", Operation::Divide, "8",

@@ -104,6 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"hexadecimal prefix", "&H10"}, RejectCase{"octal prefix", "&O10"},
         RejectCase{"C hexadecimal prefix", "0x10"}, RejectCase{"space after the sign", "- 5"},
         RejectCase{"space after the currency sign", "$ 5"}, RejectCase{"tab is not a space", "\t5"},
+        RejectCase{"tab after the digits is not a space", "5\t"},
         RejectCase{"line break is not a space", "5\n"},
         RejectCase{"no-break space is not a space",
                    "\xC2\xA0"
