@@ -31,10 +31,11 @@ int CompareScaled(const std::string& a, int a_twos, int a_tens, const std::strin
 
 // A finite magnitude as units * 2^twos: 53-bit units, or fewer for a subnormal or zero.
 std::pair<std::uint64_t, int> Units(double magnitude) {
+  if (magnitude == 0) return {0, -1074};
   int twos = 0;
   std::uint64_t units = static_cast<std::uint64_t>(std::ldexp(std::frexp(magnitude, &twos), 53));
   twos -= 53;
-  if (twos < -1074 || magnitude == 0) {
+  if (twos < -1074) {
     units >>= std::min(-1074 - twos, 63);
     twos = -1074;
   }
