@@ -99,11 +99,12 @@ EstimateResult<double> NetPresentValue(double rate, std::span<const double> flow
   const double growth_per_period = 1.0 + rate;
   if (growth_per_period == 0.0) return EstimateError{};
   if (flows.size() > numbers_detail::kMaxExactPowerExponent) return EstimateError{};
+  // The first flow is discounted by one full period: there is no flow at time zero.
+  std::array<double, numbers_detail::kMaxExactPowerExponent> factors{};
+  numbers_detail::ExactPowers(growth_per_period, std::span(factors).first(flows.size()));
   double total = 0.0;
   for (std::size_t index = 0; index < flows.size(); ++index) {
-    // The first flow is discounted by one full period: there is no flow at time zero.
-    const double factor =
-        numbers_detail::ExactPower(growth_per_period, static_cast<int>(index + 1));
+    const double factor = factors[index];
     if (!std::isfinite(factor)) return EstimateError{};
     const double present = flows[index] / factor;
     if (!std::isfinite(present)) return EstimateError{};

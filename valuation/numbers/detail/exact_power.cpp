@@ -5,7 +5,9 @@
 #include <bit>
 #include <cassert>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace worthmere::numbers_detail {
 namespace {
@@ -66,28 +68,8 @@ class PowerBits {
   int size_;  // limbs in use, at least one
 };
 
-}  // namespace
-
-double ExactPower(double base, int exponent) {
-  assert(exponent >= 0 && exponent <= kMaxExactPowerExponent);
-  const bool negative = std::signbit(base) && exponent % 2 == 1;
-  if (exponent == 0) return 1.0;
-  if (!std::isfinite(base) || base == 0) return negative ? -std::fabs(base) : std::fabs(base);
-
-  // |base| = significand * 2^binary_exponent, the significand an integer.
-  const std::uint64_t bits = std::bit_cast<std::uint64_t>(base) & ~(std::uint64_t{1} << 63);
-  const int biased = static_cast<int>(bits >> 52);
-  std::uint64_t significand = bits & ((std::uint64_t{1} << 52) - 1);
-  int binary_exponent = kLowestExponent;
-  if (biased != 0) {
-    significand |= std::uint64_t{1} << 52;
-    binary_exponent += biased - 1;
-  }
-
-  PowerBits power(1);
-  for (int i = 0; i < exponent; ++i) power.Multiply(significand);
-  const int power_exponent = binary_exponent * exponent;
-
+// power * 2^power_exponent rounded once to the nearest double, ties to even.
+double RoundedOnce(const PowerBits& power, int power_exponent) {
   // Keep 53 bits, or fewer where the result is subnormal, and round the rest off once.
   const int top_bit = power.BitLength() - 1 + power_exponent;
   const int kept_lowest = std::max(top_bit - (kSignificandBits - 1), kLowestExponent);
@@ -107,7 +89,38 @@ double ExactPower(double base, int exponent) {
   const int field = kept_lowest - kLowestExponent;
   std::uint64_t result = kInfinity;
   if (field < 0x7FF) result = std::min((static_cast<std::uint64_t>(field) << 52) + kept, kInfinity);
-  return negative ? -std::bit_cast<double>(result) : std::bit_cast<double>(result);
+  return std::bit_cast<double>(result);
+}
+
+}  // namespace
+
+void ExactPowers(double base, std::span<double> powers) {
+  assert(powers.size() <= static_cast<std::size_t>(kMaxExactPowerExponent));
+  if (!std::isfinite(base) || base == 0) {
+    for (std::size_t i = 0; i < powers.size(); ++i) {
+      powers[i] = i % 2 == 0 ? base : std::fabs(base);
+    }
+    return;
+  }
+
+  // |base| = significand * 2^binary_exponent, the significand an integer.
+  const std::uint64_t bits = std::bit_cast<std::uint64_t>(base) & ~(std::uint64_t{1} << 63);
+  const int biased = static_cast<int>(bits >> 52);
+  std::uint64_t significand = bits & ((std::uint64_t{1} << 52) - 1);
+  int binary_exponent = kLowestExponent;
+  if (biased != 0) {
+    significand |= std::uint64_t{1} << 52;
+    binary_exponent += biased - 1;
+  }
+
+  // Each power is the one before times the significand, rounded once on its own.
+  PowerBits power(1);
+  for (std::size_t i = 0; i < powers.size(); ++i) {
+    power.Multiply(significand);
+    const int exponent = static_cast<int>(i) + 1;
+    const double magnitude = RoundedOnce(power, binary_exponent * exponent);
+    powers[i] = std::signbit(base) && exponent % 2 == 1 ? -magnitude : magnitude;
+  }
 }
 
 }  // namespace worthmere::numbers_detail

@@ -1,13 +1,16 @@
 #pragma once
 
+#include <span>
+
 namespace worthmere::numbers_detail {
 
-// The largest exponent ExactPower takes: the fifteen years of the estimate.
+// The most powers ExactPowers gives: the fifteen years of the estimate.
 inline constexpr int kMaxExactPowerExponent = 15;
 
-// base^exponent computed exactly and rounded once to the nearest double, ties to even, so every
-// C library gives the same discount factors (pow rounds each a little differently). A power
-// beyond the double range is an infinity of its sign. `exponent` is 0 to kMaxExactPowerExponent.
-double ExactPower(double base, int exponent);
+// powers[i] = base^(i + 1), each computed exactly and rounded once to the nearest double, ties to
+// even, so every C library gives the same discount factors (pow rounds each a little
+// differently). A power beyond the double range is an infinity of its sign. At most
+// kMaxExactPowerExponent powers.
+void ExactPowers(double base, std::span<double> powers);
 
 }  // namespace worthmere::numbers_detail
