@@ -256,7 +256,8 @@ check_tree_unchanged() {
   rm -f "$tree_at_start"
   if [ -n "$changed" ]; then
     echo "The test run changed the tree; these paths differ from before it (ignore or remove them):" >&2
-    sed 's/^/  /' <<<"$changed" >&2
+    local path
+    while IFS= read -r path; do echo "  $path"; done <<<"$changed" >&2
     return 1
   fi
   echo "tree: the run left it as it found it"
