@@ -45,8 +45,9 @@ format_packages=(clang-format)
 screenshot_packages=(imagemagick)
 # The logic with clang 16 and libc++ 16, and GoogleTest's sources for the logic-only builds.
 libcxx_packages=(clang-16 libc++-16-dev libc++abi-16-dev googletest)
-# The logic for Windows: mingw-w64 with posix threads, and wine to run its tests.
-windows_logic_packages=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64)
+# The logic for Windows: mingw-w64 with posix threads (its binutils come with windres_packages),
+# and wine to run its tests.
+windows_logic_packages=(g++-mingw-w64-x86-64-posix wine wine64)
 
 setup_packages=(
   "${run_packages[@]}" "${test_packages[@]}" "${x_desktop_packages[@]}"

@@ -28,15 +28,15 @@ std::string Png(int size) {
                   "/apps/worthmere.png");
 }
 
+std::string ThePng(int size) { return "the " + std::to_string(size) + " px PNG"; }
+
 // Which PNG icon the bytes are, in words a failure can print.
 std::string Describe(const std::string& bytes) {
   for (int size : IconSizes()) {
-    if (bytes == Png(size)) return "the " + std::to_string(size) + " px PNG";
+    if (bytes == Png(size)) return ThePng(size);
   }
   return std::to_string(bytes.size()) + " bytes of no PNG icon";
 }
-
-std::string ThePng(int size) { return "the " + std::to_string(size) + " px PNG"; }
 
 std::uint32_t Little(const std::string& bytes, std::size_t at, int count) {
   std::uint32_t value = 0;
