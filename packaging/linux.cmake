@@ -1,4 +1,5 @@
-# Linux: the program, its menu entry, its icons and a manual page, and the Debian package.
+# Linux: beside the program, its menu entry, its icons and a manual page; packed as a Debian
+# package.
 
 # Debian keeps manual pages and changelogs compressed, reproducibly (no name, no time stamp).
 set(manual_page ${CMAKE_CURRENT_BINARY_DIR}/worthmere.1.gz)
@@ -15,7 +16,6 @@ add_custom_command(
 
 add_custom_target(desktop_files ALL DEPENDS icon_files ${manual_page} ${changelog})
 
-install(TARGETS worthmere RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES worthmere.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(DIRECTORY ${WORTHMERE_ICON_ROOT}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${manual_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

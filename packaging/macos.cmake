@@ -9,11 +9,8 @@ set_target_properties(worthmere PROPERTIES
 target_sources(worthmere PRIVATE ${WORTHMERE_ICNS})
 set_source_files_properties(${WORTHMERE_ICNS} TARGET_DIRECTORY worthmere
                             PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
-add_dependencies(worthmere icon_files)
 
-install(TARGETS worthmere BUNDLE DESTINATION .)
-set(license_destination Licenses)
-include(qt_runtime.cmake)
+worthmere_install_qt_runtime(Licenses)
 
 set(CPACK_GENERATOR DragNDrop)
 set(CPACK_DMG_VOLUME_NAME Worthmere)

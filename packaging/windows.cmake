@@ -4,11 +4,8 @@
 target_sources(worthmere PRIVATE ${WORTHMERE_RC})
 set_source_files_properties(${WORTHMERE_RC} TARGET_DIRECTORY worthmere
                             PROPERTIES OBJECT_DEPENDS ${WORTHMERE_ICO})
-add_dependencies(worthmere icon_files)
 
-install(TARGETS worthmere RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-set(license_destination licenses)
-include(qt_runtime.cmake)
+worthmere_install_qt_runtime(licenses)
 
 set(CPACK_GENERATOR ZIP)
 find_program(WORTHMERE_MAKENSIS makensis
