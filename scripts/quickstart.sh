@@ -62,7 +62,7 @@ as_root() {
 }
 
 install_missing_packages() {
-  local missing=()
+  local missing=() package
   for package in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$package")
@@ -104,7 +104,7 @@ check_format() {
     echo "$formatter is not installed (package clang-format)" >&2
     return 1
   fi
-  local files=() unformatted=()
+  local files=() unformatted=() file
   if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
   else
@@ -196,13 +196,15 @@ fuzz_one_target() {
   fi
 }
 
-# Every fuzz target for the given number of seconds, as many at a time as there are cores.
-run_fuzz_targets() {
+# Every fuzz target for the given number of seconds, as many at a time as there are cores. In a
+# subshell, so that the copies of the corpora and the logs go however the run ends.
+run_fuzz_targets() (
   local seconds=$1
   build fuzz
   local work
   work=$(mktemp -d)
-  local targets=() running=0
+  trap 'rm -rf "$work"' EXIT
+  local targets=() running=0 corpus target
   for corpus in fuzz/corpus/*/; do
     targets+=("$(basename "$corpus")")
   done
@@ -228,10 +230,9 @@ run_fuzz_targets() {
       failed=$((failed + 1))
     fi
   done
-  rm -rf "$work"
   echo "fuzzing: $passed passed, $failed failed"
   [ "$failed" -eq 0 ]
-}
+)
 
 # A test run must leave the tree as it found it: what git lists as changed or untracked at the end
 # must be what it listed at the start, so a developer's own uncommitted edits do not fail it.
@@ -241,20 +242,20 @@ tree_state() {
 
 record_tree() {
   if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-    tree_at_start=$(mktemp)
-    tree_state >"$tree_at_start"
+    tree_recorded=yes
+    tree_at_start=$(tree_state)
   fi
 }
 
 check_tree_unchanged() {
-  if [ -z "${tree_at_start:-}" ]; then
+  if [ -z "${tree_recorded:-}" ]; then
     echo "tree: not a git checkout, so the check that the run left the tree unchanged was skipped"
     return 0
   fi
   local changed
   # Each porcelain line is two status letters, a blank and the path.
-  changed=$(tree_state | diff "$tree_at_start" - | sed -n 's/^[<>] ...//p' | sort -u || true)
-  rm -f "$tree_at_start"
+  changed=$(diff <(grep -v '^$' <<<"$tree_at_start") <(tree_state) | sed -n 's/^[<>] ...//p' |
+    sort -u || true)
   if [ -n "$changed" ]; then
     echo "The test run changed the tree; these paths differ from before it (ignore or remove them):" >&2
     local path
