@@ -31,7 +31,7 @@ bool CalculatorWindow::RunEstimatePress() {
     c.Text.at(static_cast<std::size_t>(year - 1))->setText(FromUtf8(text));
   });
   if (!estimate) return false;
-  c.IV->setText(FromUtf8(estimate->ValuePerShareText));
+  c.IV->setText(FromUtf8(estimate->value_per_share_text));
   return ReportOnMarketPrice();
 }
 
@@ -44,7 +44,7 @@ bool CalculatorWindow::ReportOnMarketPrice() {
   controls_.IV->setText(FromUtf8(*value));
   const auto report = ComposeBargainReport(*value, price, ToUtf8(controls_.txtIntr->text()));
   if (!report) return false;
-  return DeliverReport(FromUtf8(report->Text), report->Kind == ReportKind::Bargain);
+  return DeliverReport(FromUtf8(report->text), report->kind == ReportKind::Bargain);
 }
 
 bool CalculatorWindow::DeliverReport(const QString& text, bool bargain) {

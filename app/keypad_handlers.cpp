@@ -51,8 +51,8 @@ void CalculatorWindow::CancelEntry_Click() {
 // The message shows while the display still holds the text from before the key.
 void CalculatorWindow::ShowKeypadMessage(const std::optional<KeypadMessage>& message) {
   if (!message) return;
-  services_.ShowMessage(FromUtf8(message->Text), MessageStyle::OkExclamation,
-                        FromUtf8(message->Title));
+  services_.ShowMessage(FromUtf8(message->text), MessageStyle::OkExclamation,
+                        FromUtf8(message->title));
 }
 
 void CalculatorWindow::ShowDisplay() {

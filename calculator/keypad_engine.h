@@ -14,8 +14,8 @@ enum class LastInputKind { None, Nums, Neg, Ops, ClearedEntry };
 // A message the window must show (with the warning icon and an OK button) before it shows the
 // engine's new display text.
 struct KeypadMessage {
-  std::string Text;
-  std::string Title;
+  std::string text;
+  std::string title;
 };
 
 // The pocket calculator: an immediate-execution engine over its display text. It knows nothing of

@@ -60,7 +60,7 @@ std::string_view Between(std::string_view text, std::string_view before, std::st
 
 void CheckReport(const std::string& value_text, std::string_view price_text,
                  const BargainReport& report) {
-  const std::string& text = report.Text;
+  const std::string& text = report.text;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     const bool line_break = c == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
@@ -70,7 +70,7 @@ void CheckReport(const std::string& value_text, std::string_view price_text,
   }
   std::string_view ratio_text;
   std::string_view percent_text;
-  if (report.Kind == ReportKind::Bargain) {
+  if (report.kind == ReportKind::Bargain) {
     Require(text.starts_with("Starting with an assumed FCF annual growth of ") &&
                 text.ends_with(" %.") &&
                 text.find("percent. \r\n\r\nIf this is") != std::string::npos,
@@ -98,14 +98,14 @@ void CheckReport(const std::string& value_text, std::string_view price_text,
   const double percent = ratio < 1 ? (1 - ratio) * 100 : 0.0;
   Require(std::fabs(TwoPlaceValue(percent_text) - percent) <= 0.005 * (1 + 1e-9) + percent * 1e-12,
           "the bargain percentage does not fit the ratio", text);
-  Require((report.Kind == ReportKind::Bargain) == (TwoPlaceValue(percent_text) > 1),
+  Require((report.kind == ReportKind::Bargain) == (TwoPlaceValue(percent_text) > 1),
           "report kind does not follow the shown percentage", text);
 }
 
 // Growth never shrinks a flow and no growth keeps it; the start is the typed flow rounded.
 void CheckGrowth(const EstimateInputs& inputs, const YearTexts& years) {
-  const DecimalNumber flow = *TextToDecimal(inputs.FreeCashFlowText);
-  const DecimalNumber growth = *TextToDecimal(inputs.GrowthText);
+  const DecimalNumber flow = *TextToDecimal(inputs.free_cash_flow_text);
+  const DecimalNumber growth = *TextToDecimal(inputs.growth_text);
   if (flow.IsNegative() || growth.IsNegative()) return;
   DecimalNumber previous = flow.RoundedTo(4, Rounding::HalfAwayFromZero);
   for (const std::string& year : years) {
@@ -120,7 +120,7 @@ void CheckGrowth(const EstimateInputs& inputs, const YearTexts& years) {
 // their plain sum.
 void CheckDiscounting(const EstimateInputs& inputs, const YearTexts& years,
                       const std::string& total_text) {
-  const double rate = TextToDecimal(inputs.DiscountText)->ToDouble();
+  const double rate = TextToDecimal(inputs.discount_text)->ToDouble();
   if (rate < 0) return;
   double sum = 0;
   for (const std::string& year : years) sum += *TextToDouble(year);
@@ -136,7 +136,7 @@ void CheckDiscounting(const EstimateInputs& inputs, const YearTexts& years,
 void CheckPress(const EstimateInputs& inputs, std::string_view price_text) {
   std::vector<std::pair<int, std::string>> written;
   const auto years = ProjectCashFlows(
-      inputs.FreeCashFlowText, inputs.GrowthText,
+      inputs.free_cash_flow_text, inputs.growth_text,
       [&written](int year, const std::string& text) { written.emplace_back(year, text); });
   for (std::size_t i = 0; i < written.size(); ++i) {
     Require(written[i].first == static_cast<int>(i) + 1, "years written out of order");
@@ -153,25 +153,26 @@ void CheckPress(const EstimateInputs& inputs, std::string_view price_text) {
     Require(written[i].second == (*years)[i], "written year differs from the returned one");
   }
   CheckGrowth(inputs, *years);
-  const auto value = DiscountToShareValue(*years, inputs.DiscountText, inputs.SharesText);
+  const auto value = DiscountToShareValue(*years, inputs.discount_text, inputs.shares_text);
   Require(value.ok() == estimate.ok(), "estimate differs from its two steps");
   if (!value) return;
-  CheckDiscounting(inputs, *years, value->PresentValueText);
-  Require(estimate->Years == *years && estimate->PresentValueText == value->PresentValueText &&
-              estimate->ValuePerShareText == value->ValuePerShareText,
+  CheckDiscounting(inputs, *years, value->present_value_text);
+  Require(estimate->years == *years && estimate->present_value_text == value->present_value_text &&
+              estimate->value_per_share_text == value->value_per_share_text,
           "estimate differs from its two steps");
-  Require(HasMoneyShape(value->PresentValueText, 2), "total malformed", value->PresentValueText);
-  Require(HasMoneyShape(value->ValuePerShareText, 2), "value per share malformed",
-          value->ValuePerShareText);
+  Require(HasMoneyShape(value->present_value_text, 2), "total malformed",
+          value->present_value_text);
+  Require(HasMoneyShape(value->value_per_share_text, 2), "value per share malformed",
+          value->value_per_share_text);
 
-  const auto plain_value = PlainValuePerShare(value->ValuePerShareText);
+  const auto plain_value = PlainValuePerShare(value->value_per_share_text);
   if (!plain_value) {
     // The press rewrites the value as a decimal, which ends it beyond the decimal range.
-    Require(std::fabs(*TextToDouble(value->ValuePerShareText)) >= kBeyondDecimalRange,
-            "the value per share does not read back", value->ValuePerShareText);
+    Require(std::fabs(*TextToDouble(value->value_per_share_text)) >= kBeyondDecimalRange,
+            "the value per share does not read back", value->value_per_share_text);
     return;
   }
-  const auto report = ComposeBargainReport(*plain_value, price_text, inputs.GrowthText);
+  const auto report = ComposeBargainReport(*plain_value, price_text, inputs.growth_text);
   if (!ReadMarketPrice(price_text)) {
     Require(!report, "a report for a price that is not a number", price_text);
     return;

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<KeypadMessage> message = reference::PressKeypadKey(engine, key);
     if (const char* broken = reference::BrokenKeypadInvariant(engine, key, before, message)) {
       fuzz::Fail(broken, "keys " + keys + " show \"" + engine.DisplayText() + "\"" +
-                             (message ? " with message " + message->Text : ""));
+                             (message ? " with message " + message->text : ""));
     }
   }
   return 0;

@@ -16,8 +16,8 @@ inline constexpr std::string_view kMarketPriceDefault = "0";
 enum class ReportKind { Bargain, NotABargain };
 
 struct BargainReport {
-  ReportKind Kind;
-  std::string Text;  // lines joined by CR LF
+  ReportKind kind;
+  std::string text;  // lines joined by CR LF
 };
 
 // The market price as typed; an empty (cancelled) or non-numeric text fails.

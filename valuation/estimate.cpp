@@ -75,24 +75,24 @@ EstimateResult<ShareValue> DiscountToShareValue(const YearTexts& years,
   if (!total) return EstimateError{};
 
   ShareValue value;
-  value.PresentValueText = FormatNumber(*total, kMoneyPattern);
+  value.present_value_text = FormatNumber(*total, kMoneyPattern);
   // The total enters the division as its rounded two-decimal text, not as the unrounded sum.
-  const auto rounded_total = TextToDouble(value.PresentValueText);
+  const auto rounded_total = TextToDouble(value.present_value_text);
   const auto shares = TextToDouble(shares_text);
   if (!rounded_total || !shares) return EstimateError{};
   const double per_share = *rounded_total / *shares;
   if (!std::isfinite(per_share)) return EstimateError{};
-  value.ValuePerShareText = FormatNumber(per_share, kMoneyPattern);
+  value.value_per_share_text = FormatNumber(per_share, kMoneyPattern);
   return value;
 }
 
 EstimateResult<ValuationEstimate> EstimateValue(const EstimateInputs& inputs,
                                                 const YearWritten& on_year) {
-  const auto years = ProjectCashFlows(inputs.FreeCashFlowText, inputs.GrowthText, on_year);
+  const auto years = ProjectCashFlows(inputs.free_cash_flow_text, inputs.growth_text, on_year);
   if (!years) return EstimateError{};
-  const auto value = DiscountToShareValue(*years, inputs.DiscountText, inputs.SharesText);
+  const auto value = DiscountToShareValue(*years, inputs.discount_text, inputs.shares_text);
   if (!value) return EstimateError{};
-  return ValuationEstimate{*years, value->PresentValueText, value->ValuePerShareText};
+  return ValuationEstimate{*years, value->present_value_text, value->value_per_share_text};
 }
 
 EstimateResult<double> NetPresentValue(double rate, std::span<const double> flows) {

@@ -22,23 +22,23 @@ using EstimateResult = Result<T, EstimateError>;
 
 // The four figures as they stand in the window's boxes.
 struct EstimateInputs {
-  std::string FreeCashFlowText;  // average annual free cash flow
-  std::string GrowthText;        // growth per year in percent: "8" is 8 %
-  std::string DiscountText;      // discount rate per year as a fraction: "0.0625" is 6.25 %
-  std::string SharesText;        // number of shares outstanding
+  std::string free_cash_flow_text;  // average annual free cash flow
+  std::string growth_text;          // growth per year in percent: "8" is 8 %
+  std::string discount_text;        // discount rate per year as a fraction: "0.0625" is 6.25 %
+  std::string shares_text;          // number of shares outstanding
 };
 
 using YearTexts = std::array<std::string, 10>;
 
 struct ShareValue {
-  std::string PresentValueText;   // the discounted fifteen-year total, "###.00"
-  std::string ValuePerShareText;  // what the value box shows, "###.00"
+  std::string present_value_text;    // the discounted fifteen-year total, "###.00"
+  std::string value_per_share_text;  // what the value box shows, "###.00"
 };
 
 struct ValuationEstimate {
-  YearTexts Years;  // years 1 to 10, "###.0000"
-  std::string PresentValueText;
-  std::string ValuePerShareText;
+  YearTexts years;  // years 1 to 10, "###.0000"
+  std::string present_value_text;
+  std::string value_per_share_text;
 };
 
 // Called with each year (1 to 10) and its text as soon as it is computed, so the window can write

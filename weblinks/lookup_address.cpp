@@ -4,9 +4,9 @@ namespace worthmere {
 namespace {
 
 struct PageAddress {
-  std::string_view Scheme;
-  std::string_view PathToTicker;
-  std::string_view AfterTicker;
+  std::string_view scheme;
+  std::string_view path_to_ticker;
+  std::string_view after_ticker;
 };
 
 // The two pages differ in scheme and in the letter case of their trailing queries; each keeps its
@@ -40,9 +40,9 @@ void AppendTickerValue(std::string& address, std::string_view ticker) {
 std::string LookupAddress(LookupPage page, std::string_view ticker) {
   const PageAddress& parts = page == LookupPage::CashFlow ? kCashFlowPage : kRatiosPage;
   std::string address;
-  address.append(parts.Scheme).append("://").append(kLookupHost).append(parts.PathToTicker);
+  address.append(parts.scheme).append("://").append(kLookupHost).append(parts.path_to_ticker);
   AppendTickerValue(address, ticker);
-  address.append(parts.AfterTicker);
+  address.append(parts.after_ticker);
   return address;
 }
 

@@ -16,7 +16,8 @@ void BM_EstimateAndBargainReport(benchmark::State& state) {
       state.SkipWithError("the start-up texts must give an estimate");
       break;
     }
-    const auto report = ComposeBargainReport(estimate->ValuePerShareText, "30", inputs.GrowthText);
+    const auto report =
+        ComposeBargainReport(estimate->value_per_share_text, "30", inputs.growth_text);
     benchmark::DoNotOptimize(report);
   }
 }

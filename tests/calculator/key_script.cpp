@@ -10,9 +10,9 @@ namespace {
 
 char MarkerOf(const std::optional<KeypadMessage>& message) {
   if (!message) return 0;
-  if (message->Title != "Calculator") return '?';
-  if (message->Text == "Can't divide by zero") return '!';
-  if (message->Text == "The number is too large for the calculator.") return '^';
+  if (message->title != "Calculator") return '?';
+  if (message->text == "Can't divide by zero") return '!';
+  if (message->text == "The number is too large for the calculator.") return '^';
   return '?';
 }
 

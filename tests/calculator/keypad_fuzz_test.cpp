@@ -42,8 +42,8 @@ TEST(KeypadFuzz, RandomKeysKeepTheEngineSound) {
       const char* broken = reference::BrokenKeypadInvariant(engine, key, before, message);
       ASSERT_EQ(broken, nullptr) << broken << ": key " << i << " (" << key << ") shows \""
                                  << engine.DisplayText() << '"';
-      if (message && message->Text == "Can't divide by zero") ++divisions_by_zero;
-      if (message && message->Text != "Can't divide by zero") {
+      if (message && message->text == "Can't divide by zero") ++divisions_by_zero;
+      if (message && message->text != "Can't divide by zero") {
         ++(engine.LastInput() == LastInputKind::Nums ? too_large_entries : too_large_results);
       }
     }

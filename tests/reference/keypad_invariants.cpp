@@ -95,9 +95,9 @@ const char* BrokenKeypadInvariant(const KeypadEngine& engine, char key, const Be
     if (std::string_view("+-X/=%").find(key) == std::string_view::npos) {
       return "a message from a key that cannot raise one";
     }
-    if (message->Title != "Calculator" ||
-        (message->Text != "Can't divide by zero" &&
-         message->Text != "The number is too large for the calculator.")) {
+    if (message->title != "Calculator" ||
+        (message->text != "Can't divide by zero" &&
+         message->text != "The number is too large for the calculator.")) {
       return "unknown message";
     }
   }

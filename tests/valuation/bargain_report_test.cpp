@@ -50,8 +50,8 @@ TEST(BargainReportTest, WorkedPricesGiveTheirFullReports) {
     SCOPED_TRACE(row.behaviour);
     const auto report = ComposeBargainReport("44.64", row.price, "8");
     ASSERT_TRUE(report.ok());
-    EXPECT_EQ(report->Kind, row.kind);
-    EXPECT_EQ(report->Text, row.text);
+    EXPECT_EQ(report->kind, row.kind);
+    EXPECT_EQ(report->text, row.text);
   }
 }
 
@@ -75,8 +75,8 @@ TEST(BargainReportTest, BargainNeedsAShownPercentageAboveOne) {
     SCOPED_TRACE(row.behaviour);
     const auto report = ComposeBargainReport(row.value, row.price, "8");
     ASSERT_TRUE(report.ok());
-    EXPECT_EQ(report->Kind, row.kind);
-    EXPECT_NE(report->Text.find(row.shown), std::string::npos) << report->Text;
+    EXPECT_EQ(report->kind, row.kind);
+    EXPECT_NE(report->text.find(row.shown), std::string::npos) << report->text;
   }
 }
 
@@ -118,9 +118,9 @@ TEST(BargainReportTest, ReportShowsEachFigureInItsForm) {
     SCOPED_TRACE(row.behaviour);
     const auto report = ComposeBargainReport(row.value, row.price, row.growth);
     ASSERT_TRUE(report.ok());
-    EXPECT_EQ(report->Kind, kBargain);
+    EXPECT_EQ(report->kind, kBargain);
     for (const std::string& shown : row.shown) {
-      EXPECT_NE(report->Text.find(shown), std::string::npos) << shown << "\n" << report->Text;
+      EXPECT_NE(report->text.find(shown), std::string::npos) << shown << "\n" << report->text;
     }
   }
 }

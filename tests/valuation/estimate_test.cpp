@@ -44,9 +44,9 @@ TEST(EstimateTest, StartUpTextsGiveTheWorkedExample) {
   WrittenYears written;
   const auto estimate = EstimateValue(kStartUpInputs, RecordInto(written));
   ASSERT_TRUE(estimate.ok());
-  EXPECT_EQ(estimate->Years, kStartUpYears);
-  EXPECT_EQ(estimate->PresentValueText, worked::kPresentValue);
-  EXPECT_EQ(estimate->ValuePerShareText, worked::kValuePerShare);
+  EXPECT_EQ(estimate->years, kStartUpYears);
+  EXPECT_EQ(estimate->present_value_text, worked::kPresentValue);
+  EXPECT_EQ(estimate->value_per_share_text, worked::kValuePerShare);
   EXPECT_EQ(written, StartUpYearsWritten(10));
 }
 
@@ -66,8 +66,8 @@ TEST(EstimateTest, EnterFormattedAndBareFiguresReadAlike) {
     SCOPED_TRACE(row.behaviour);
     const auto estimate = EstimateValue(row.inputs);
     ASSERT_TRUE(estimate.ok());
-    EXPECT_EQ(estimate->Years, kStartUpYears);
-    EXPECT_EQ(estimate->ValuePerShareText, worked::kValuePerShare);
+    EXPECT_EQ(estimate->years, kStartUpYears);
+    EXPECT_EQ(estimate->value_per_share_text, worked::kValuePerShare);
   }
 }
 
@@ -109,10 +109,10 @@ TEST(EstimateTest, EdgeInputsGiveTheirChainsAndValues) {
     SCOPED_TRACE(row.behaviour);
     const auto estimate = EstimateValue(row.inputs);
     ASSERT_TRUE(estimate.ok());
-    EXPECT_EQ(estimate->Years[0], row.year1);
-    EXPECT_EQ(estimate->Years[9], row.year10);
-    EXPECT_EQ(estimate->PresentValueText, row.present_value);
-    EXPECT_EQ(estimate->ValuePerShareText, row.per_share);
+    EXPECT_EQ(estimate->years[0], row.year1);
+    EXPECT_EQ(estimate->years[9], row.year10);
+    EXPECT_EQ(estimate->present_value_text, row.present_value);
+    EXPECT_EQ(estimate->value_per_share_text, row.per_share);
   }
 }
 
