@@ -6,7 +6,6 @@
 #include "app/text_bridge.h"
 #include "valuation/bargain_report.h"
 #include "valuation/estimate.h"
-#include "valuation/input_defaults.h"
 
 namespace worthmere {
 

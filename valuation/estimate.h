@@ -20,6 +20,10 @@ struct EstimateError {
 template <typename T>
 using EstimateResult = Result<T, EstimateError>;
 
+// The one message every failed estimate press shows.
+inline constexpr std::string_view kEstimateFailedMessage =
+    "Please enter estimated values in the textboxes.";
+
 // The four figures as they stand in the window's boxes.
 struct EstimateInputs {
   std::string free_cash_flow_text;  // average annual free cash flow

@@ -17,8 +17,4 @@ std::string ClearedSharesText();
 // The four screening steps Help / reset shows in turn; lines are joined by CR LF.
 std::array<std::string, 4> HelpMessages();
 
-// The one message every failed estimate press shows.
-inline constexpr std::string_view kEstimateFailedMessage =
-    "Please enter estimated values in the textboxes.";
-
 }  // namespace worthmere
