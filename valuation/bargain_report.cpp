@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "valuation/line_break.h"
 #include "valuation/numbers/format_number.h"
 #include "valuation/numbers/number_to_text.h"
 #include "valuation/numbers/text_to_number.h"
@@ -15,8 +16,6 @@ namespace {
 constexpr NumberPattern kTwoPlacesPattern("###.##");
 // The yield: rounded to one decimal, half away from zero.
 constexpr NumberPattern kOnePlacePattern("###.0");
-
-constexpr std::string_view kLineBreak = "\r\n";
 
 // What "###.##" makes of a ratio that rounds to zero.
 constexpr std::string_view kZeroRatioText = ".";

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "valuation/line_break.h"
 #include "valuation/numbers/number_to_text.h"
 
 namespace worthmere {
@@ -12,7 +13,6 @@ std::string DefaultDiscountText() { return NumberToText(0.0625); }
 std::string ClearedSharesText() { return NumberToText(std::int16_t{1}); }
 
 std::array<std::string, 4> HelpMessages() {
-  constexpr std::string_view kLineBreak = "\r\n";
   std::string first;
   first.append("Use this software to estimate the intrinsic value per share of a company's stock.")
       .append(kLineBreak)
