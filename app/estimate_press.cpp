@@ -30,7 +30,7 @@ bool CalculatorWindow::RunEstimatePress() {
     c.Text.at(static_cast<std::size_t>(year - 1))->setText(FromUtf8(text));
   });
   if (!estimate) return false;
-  c.IV->setText(FromUtf8(estimate->value_per_share_text));
+  c.IV->setText(FromUtf8(estimate->share_value.value_per_share_text));
   return ReportOnMarketPrice();
 }
 

@@ -157,8 +157,9 @@ void CheckPress(const EstimateInputs& inputs, std::string_view price_text) {
   Require(value.ok() == estimate.ok(), "estimate differs from its two steps");
   if (!value) return;
   CheckDiscounting(inputs, *years, value->present_value_text);
-  Require(estimate->years == *years && estimate->present_value_text == value->present_value_text &&
-              estimate->value_per_share_text == value->value_per_share_text,
+  Require(estimate->years == *years &&
+              estimate->share_value.present_value_text == value->present_value_text &&
+              estimate->share_value.value_per_share_text == value->value_per_share_text,
           "estimate differs from its two steps");
   Require(HasMoneyShape(value->present_value_text, 2), "total malformed",
           value->present_value_text);

@@ -92,7 +92,7 @@ EstimateResult<ValuationEstimate> EstimateValue(const EstimateInputs& inputs,
   if (!years) return EstimateError{};
   const auto value = DiscountToShareValue(*years, inputs.discount_text, inputs.shares_text);
   if (!value) return EstimateError{};
-  return ValuationEstimate{*years, value->present_value_text, value->value_per_share_text};
+  return ValuationEstimate{*years, *value};
 }
 
 EstimateResult<double> NetPresentValue(double rate, std::span<const double> flows) {

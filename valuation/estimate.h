@@ -41,8 +41,7 @@ struct ShareValue {
 
 struct ValuationEstimate {
   YearTexts years;  // years 1 to 10, "###.0000"
-  std::string present_value_text;
-  std::string value_per_share_text;
+  ShareValue share_value;
 };
 
 // Called with each year (1 to 10) and its text as soon as it is computed, so the window can write

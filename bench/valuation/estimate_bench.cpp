@@ -17,7 +17,7 @@ void BM_EstimateAndBargainReport(benchmark::State& state) {
       break;
     }
     const auto report =
-        ComposeBargainReport(estimate->value_per_share_text, "30", inputs.growth_text);
+        ComposeBargainReport(estimate->share_value.value_per_share_text, "30", inputs.growth_text);
     benchmark::DoNotOptimize(report);
   }
 }

@@ -45,8 +45,8 @@ TEST(EstimateTest, StartUpTextsGiveTheWorkedExample) {
   const auto estimate = EstimateValue(kStartUpInputs, RecordInto(written));
   ASSERT_TRUE(estimate.ok());
   EXPECT_EQ(estimate->years, kStartUpYears);
-  EXPECT_EQ(estimate->present_value_text, worked::kPresentValue);
-  EXPECT_EQ(estimate->value_per_share_text, worked::kValuePerShare);
+  EXPECT_EQ(estimate->share_value.present_value_text, worked::kPresentValue);
+  EXPECT_EQ(estimate->share_value.value_per_share_text, worked::kValuePerShare);
   EXPECT_EQ(written, StartUpYearsWritten(10));
 }
 
@@ -67,7 +67,7 @@ TEST(EstimateTest, EnterFormattedAndBareFiguresReadAlike) {
     const auto estimate = EstimateValue(row.inputs);
     ASSERT_TRUE(estimate.ok());
     EXPECT_EQ(estimate->years, kStartUpYears);
-    EXPECT_EQ(estimate->value_per_share_text, worked::kValuePerShare);
+    EXPECT_EQ(estimate->share_value.value_per_share_text, worked::kValuePerShare);
   }
 }
 
@@ -111,8 +111,8 @@ TEST(EstimateTest, EdgeInputsGiveTheirChainsAndValues) {
     ASSERT_TRUE(estimate.ok());
     EXPECT_EQ(estimate->years[0], row.year1);
     EXPECT_EQ(estimate->years[9], row.year10);
-    EXPECT_EQ(estimate->present_value_text, row.present_value);
-    EXPECT_EQ(estimate->value_per_share_text, row.per_share);
+    EXPECT_EQ(estimate->share_value.present_value_text, row.present_value);
+    EXPECT_EQ(estimate->share_value.value_per_share_text, row.per_share);
   }
 }
 
