@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "app/handler_guard.h"
+#include "app/run_handler.h"
 
 namespace worthmere::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/handler_guard.h"
+#include "app/run_handler.h"
 
 #include <cstdio>
 
