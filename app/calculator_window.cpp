@@ -4,7 +4,7 @@
 #include <QPixmap>
 
 #include "app/calculator_icon.h"
-#include "app/handler_guard.h"
+#include "app/run_handler.h"
 #include "app/text_bridge.h"
 #include "platform/twips.h"
 #include "valuation/enter_formatting.h"

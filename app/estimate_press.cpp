@@ -2,7 +2,7 @@
 
 #include <QScopedValueRollback>
 
-#include "app/handler_guard.h"
+#include "app/run_handler.h"
 #include "app/text_bridge.h"
 #include "valuation/bargain_report.h"
 #include "valuation/estimate.h"

@@ -1,5 +1,5 @@
 #include "app/calculator_window.h"
-#include "app/handler_guard.h"
+#include "app/run_handler.h"
 #include "app/text_bridge.h"
 
 namespace worthmere {

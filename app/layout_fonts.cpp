@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 
+#include "platform/twips.h"
+
 namespace worthmere {
 
 namespace {
@@ -36,8 +38,8 @@ QString Pick(const QString& design, const QStringList& installed) {
   return design;
 }
 
-// 72 points to the inch, 96 pixels to the inch: every design size is a whole number of pixels.
-int PixelsAt96Dpi(qreal points) { return qRound(points * 96 / 72); }
+// 20 twips to the point: every design size is a whole number of pixels at 96 dots per inch.
+int PixelsAt96Dpi(qreal points) { return TwipsToPixels(points * 20, kDesignTwipsPerPixel); }
 
 QFont MakeFont(const QString& family, qreal points, bool bold) {
   QFont font{family};

@@ -9,8 +9,8 @@ namespace worthmere {
 
 // The message box's buttons and icon.
 enum class MessageStyle {
-  OkOnly = 0,          // OK button, no icon
-  OkExclamation = 48,  // OK button, warning icon
+  OkOnly,         // OK button, no icon
+  OkExclamation,  // OK button, warning icon
 };
 
 // Everything the window's handlers need from the desktop beyond their own controls. Handlers

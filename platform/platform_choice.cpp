@@ -20,17 +20,12 @@ bool NamesAPlatform(int argc, char** argv) {
   return false;
 }
 
-bool HasXPlatform(TargetSystem system) {
-  return system == TargetSystem::Linux || system == TargetSystem::OtherUnix;
-}
-
 }  // namespace
 
 PlatformArguments::PlatformArguments(int argc, char** argv, const QByteArray& platform_variable,
-                                     TargetSystem system) {
+                                     bool qt_has_xcb) {
   values_.assign(argv, argv + argc);
-  if (HasXPlatform(system) && argc > 0 && platform_variable.isEmpty() &&
-      !NamesAPlatform(argc, argv)) {
+  if (qt_has_xcb && argc > 0 && platform_variable.isEmpty() && !NamesAPlatform(argc, argv)) {
     values_.insert(values_.begin() + 1, {kPlatformOption, kXThenWayland});
   }
   count_ = static_cast<int>(values_.size());

@@ -6,26 +6,13 @@
 
 namespace worthmere {
 
-// The desktop systems the program is built for, as far as the choice of a platform goes.
-enum class TargetSystem {
-  Linux,
-  OtherUnix,  // the BSDs and other systems whose Qt desktop is X11
-  Windows,
-  MacOS,
-};
-
-// The system this build runs on.
-constexpr TargetSystem BuildSystem() {
-#if defined(Q_OS_WIN)
-  return TargetSystem::Windows;
-#elif defined(Q_OS_MACOS)
-  return TargetSystem::MacOS;
-#elif defined(Q_OS_LINUX)
-  return TargetSystem::Linux;
+// Whether this system's toolkit has an X platform (xcb): Linux and the other Unixes do; Windows and
+// macOS have one platform of their own.
+#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+inline constexpr bool kQtHasXcb = false;
 #else
-  return TargetSystem::OtherUnix;
+inline constexpr bool kQtHasXcb = true;
 #endif
-}
 
 // The arguments handed to the application object, which picks the toolkit's platform from them.
 // In a Wayland session the toolkit would run the window as a Wayland client, and a Wayland client
@@ -39,7 +26,7 @@ class PlatformArguments {
  public:
   // platform_variable: the value of QT_QPA_PLATFORM, empty when it is unset.
   PlatformArguments(int argc, char** argv, const QByteArray& platform_variable,
-                    TargetSystem system = BuildSystem());
+                    bool qt_has_xcb = kQtHasXcb);
 
   // For the application object, which keeps both for its whole life; Values()[Count()] is null.
   int& Count() { return count_; }

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "reference/worked_example.h"
-#include "window/handler_report_watch.h"
+#include "window/handler_reports.h"
 #include "window/window_fixture.h"
 
 namespace worthmere::testing {

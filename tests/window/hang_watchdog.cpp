@@ -6,8 +6,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "window/handler_report_watch.h"
-
 namespace worthmere::testing {
 
 HangWatchdog::HangWatchdog(std::chrono::seconds limit) {
@@ -20,7 +18,6 @@ HangWatchdog::HangWatchdog(std::chrono::seconds limit) {
     std::fprintf(stderr, "\n%s still running after %lld s: a handler hangs\n", name.c_str(),
                  static_cast<long long>(limit.count()));
     std::fflush(stderr);
-    PassOnBeforeExit();
     std::_Exit(EXIT_FAILURE);
   });
 }

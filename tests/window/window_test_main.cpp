@@ -6,11 +6,11 @@
 #include "app/layout_fonts.h"
 #include "support/comma_locale.h"
 #include "support/filter_check.h"
-#include "window/handler_report_watch.h"
+#include "window/handler_reports.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
-  worthmere::testing::WatchHandlerReports();
+  worthmere::testing::CountHandlerReports();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   worthmere::ResolveDesignFamilies();

@@ -7,11 +7,13 @@
 
 namespace worthmere {
 
-// How each such line begins.
-inline constexpr char kUnexpectedExceptionLead[] = "unexpected exception in ";
-
-// Writes one line to standard error: the handler, where `where` was taken, and what was thrown.
+// Writes one line to standard error: the handler, where `where` was taken, and what was thrown;
+// and hands the same two to the report hook, if one is set.
 void ReportUnexpectedException(const std::source_location& where, const char* what) noexcept;
+
+// The tests set a hook to count the reports; the program sets none.
+using HandlerReportHook = void (*)(const char* handler, const char* what) noexcept;
+void SetHandlerReportHook(HandlerReportHook hook);
 
 // An exception leaving an event handler would end the program. Handler bodies run here; the only
 // exception expected is running out of memory on an absurdly long text, and the handler then just
