@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "valuation/numbers/detail/decimal_digits.h"
+#include "valuation/numbers/detail/decimal_magnitude.h"
 #include "valuation/numbers/detail/double_reader.h"
-#include "valuation/numbers/detail/wide_decimal.h"
 
 namespace worthmere {
 

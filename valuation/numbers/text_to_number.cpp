@@ -7,8 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "valuation/numbers/detail/decimal_magnitude.h"
 #include "valuation/numbers/detail/double_reader.h"
-#include "valuation/numbers/detail/wide_decimal.h"
 
 namespace worthmere {
 

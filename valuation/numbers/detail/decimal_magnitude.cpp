@@ -1,4 +1,4 @@
-#include "valuation/numbers/detail/wide_decimal.h"
+#include "valuation/numbers/detail/decimal_magnitude.h"
 
 #include <algorithm>
 #include <cassert>
