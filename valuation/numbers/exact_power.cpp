@@ -1,4 +1,4 @@
-#include "valuation/numbers/detail/exact_power.h"
+#include "valuation/numbers/exact_power.h"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <span>
 
-namespace worthmere::numbers_detail {
+namespace worthmere {
 namespace {
 
 constexpr int kSignificandBits = 53;
@@ -123,4 +123,4 @@ void ExactPowers(double base, std::span<double> powers) {
   }
 }
 
-}  // namespace worthmere::numbers_detail
+}  // namespace worthmere
