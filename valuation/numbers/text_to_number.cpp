@@ -161,7 +161,7 @@ NumberResult<DecimalNumber> TextToDecimal(std::string_view text) {
   if (keep <= 0) return DecimalNumber();
 
   // The kept digits go into the magnitude nine at a time.
-  numbers_detail::WideUint magnitude;
+  numbers_detail::DecimalWide magnitude;
   std::uint32_t chunk = 0;
   std::int64_t seen = 0;
   std::int64_t taken = 0;

@@ -7,11 +7,11 @@
 
 namespace worthmere::numbers_detail {
 
-WideUint MagnitudeOf(const DecimalNumber& value) {
-  return WideUint(value.MagnitudeLow(), value.MagnitudeHigh());
+DecimalWide MagnitudeOf(const DecimalNumber& value) {
+  return DecimalWide(value.MagnitudeLow(), value.MagnitudeHigh());
 }
 
-NumberResult<DecimalNumber> RoundToDecimal(bool negative, WideUint magnitude, int scale,
+NumberResult<DecimalNumber> RoundToDecimal(bool negative, DecimalWide magnitude, int scale,
                                            bool sticky, Rounding rule, int max_scale) {
   int drop = std::max(0, scale - max_scale);
   // 0.30102 is just below log10(2): dropping fewer digits than this leaves more than 96 bits.
@@ -30,7 +30,7 @@ NumberResult<DecimalNumber> RoundToDecimal(bool negative, WideUint magnitude, in
   std::uint32_t half = kPow10[top_digits] / 2;
   for (;; ++drop) {
     if (drop > scale) return NumberError::Overflow;
-    WideUint rounded = magnitude;
+    DecimalWide rounded = magnitude;
     if (RoundsUp(rule, CompareWithHalf(top, half, lower_nonzero), magnitude.IsOdd())) {
       rounded.MultiplyAdd(1, 1);
     }

@@ -6,13 +6,13 @@
 
 namespace worthmere::numbers_detail {
 
-WideUint MagnitudeOf(const DecimalNumber& value);
+DecimalWide MagnitudeOf(const DecimalNumber& value);
 
 // The DecimalNumber nearest to magnitude / 10^scale by `rule`, with at most `max_scale` decimals
 // and as many digits as fit 96 bits. `sticky` says a non-zero remainder lies below the last digit
 // of `magnitude`; the caller then makes sure at least one digit is dropped. Overflow when not even
 // the whole part fits.
-NumberResult<DecimalNumber> RoundToDecimal(bool negative, WideUint magnitude, int scale,
+NumberResult<DecimalNumber> RoundToDecimal(bool negative, DecimalWide magnitude, int scale,
                                            bool sticky, Rounding rule = Rounding::HalfToEven,
                                            int max_scale = DecimalNumber::kMaxScale);
 

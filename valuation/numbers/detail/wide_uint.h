@@ -14,15 +14,11 @@ namespace worthmere::numbers_detail {
 inline constexpr std::uint32_t kPow10[] = {1,      10,      100,      1000,      10000,
                                            100000, 1000000, 10000000, 100000000, 1000000000};
 
-// An unsigned integer of 32-bit limbs, least significant first, for the exact intermediate
-// results of decimal arithmetic. 256 bits hold the largest of them: a magnitude times 10^28, a
-// dividend scaled for a 97-bit quotient (under 200 bits) and the product of two magnitudes;
-// exceeding them is a programming error (asserted). The small operations are defined here so
-// that the arithmetic around them can inline them.
+// An unsigned integer of at most kCapacity 32-bit limbs, least significant first; more is a
+// programming error (asserted). The small operations are here for the arithmetic to inline.
+template <int kCapacity>
 class WideUint {
  public:
-  static constexpr int kCapacity = 8;
-
   WideUint() = default;
   explicit WideUint(std::uint64_t low, std::uint32_t high = 0)
       : limbs_{static_cast<std::uint32_t>(low), static_cast<std::uint32_t>(low >> 32), high},
@@ -106,7 +102,7 @@ class WideUint {
   // dividend.
   static WideUint Divide(const WideUint& dividend, const WideUint& divisor, WideUint* remainder);
 
-  friend std::strong_ordering operator<=>(const WideUint& a, const WideUint& b);
+  std::strong_ordering operator<=>(const WideUint& other) const;
 
  private:
   template <int... kExponents>
@@ -122,5 +118,9 @@ class WideUint {
   std::array<std::uint32_t, kCapacity> limbs_{};
   int size_ = 0;  // limbs in use; the top one is non-zero
 };
+
+// Decimal arithmetic's intermediates: 256 bits hold the largest, a magnitude times 10^28, a
+// dividend scaled for a 97-bit quotient (under 200 bits) and the product of two magnitudes.
+using DecimalWide = WideUint<8>;
 
 }  // namespace worthmere::numbers_detail
