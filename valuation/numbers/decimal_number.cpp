@@ -172,9 +172,10 @@ NumberResult<DecimalNumber> Divide(const DecimalNumber& a, const DecimalNumber& 
   }
   const DecimalWide divisor = MagnitudeOf(b);
   // The quotient of dividend * 10^shift has the scale shift + a's scale - b's scale. With one
-  // decimal more than the type keeps, or 97 bits (a digit adds less than 3.33), the rounding drops
-  // at least one digit and sees whether a remainder lies below it.
-  const int shift_for_bits = (97 + divisor.BitLength() - dividend.BitLength()) * 100 / 332 + 1;
+  // decimal more than the type keeps, or 97 bits, the rounding drops at least one digit and sees
+  // whether a remainder lies below it.
+  const int bits_to_add = 97 + divisor.BitLength() - dividend.BitLength();
+  const int shift_for_bits = static_cast<int>(bits_to_add * numbers_detail::kLog10Of2Above) + 1;
   const int shift = std::clamp(shift_for_bits, std::max(0, b.Scale() - a.Scale()),
                                DecimalNumber::kMaxScale + 1 + b.Scale() - a.Scale());
   dividend.MultiplyPow10(shift);

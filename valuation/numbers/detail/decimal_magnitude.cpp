@@ -14,9 +14,9 @@ DecimalWide MagnitudeOf(const DecimalNumber& value) {
 NumberResult<DecimalNumber> RoundToDecimal(bool negative, DecimalWide magnitude, int scale,
                                            bool sticky, Rounding rule, int max_scale) {
   int drop = std::max(0, scale - max_scale);
-  // 0.30102 is just below log10(2): dropping fewer digits than this leaves more than 96 bits.
+  // Dropping fewer digits than the bits beyond 96 hold leaves more than 96 bits.
   const int bits = magnitude.BitLength();
-  if (bits > 96) drop = std::max(drop, (bits - 97) * 30102 / 100000 + 1);
+  if (bits > 96) drop = std::max(drop, static_cast<int>((bits - 97) * kLog10Of2Below) + 1);
   if (drop == 0) {
     assert(!sticky);
     return *DecimalNumber::FromParts(negative, magnitude.Low64(), magnitude.Limb(2), scale);

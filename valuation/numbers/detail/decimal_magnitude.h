@@ -6,6 +6,11 @@
 
 namespace worthmere::numbers_detail {
 
+// Just below log10(2), for digits to drop: bits times it never counts more than they hold.
+inline constexpr double kLog10Of2Below = 0.30102;
+// Just above log10(2), for digits to add: bits times it never counts fewer than make them.
+inline constexpr double kLog10Of2Above = 0.30121;
+
 DecimalWide MagnitudeOf(const DecimalNumber& value);
 
 // The DecimalNumber nearest to magnitude / 10^scale by `rule`, with at most `max_scale` decimals
