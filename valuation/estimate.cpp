@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "valuation/numbers/decimal_number.h"
-#include "valuation/numbers/detail/exact_power.h"
+#include "valuation/numbers/exact_power.h"
 #include "valuation/numbers/format_number.h"
 #include "valuation/numbers/text_to_number.h"
 
@@ -98,10 +98,10 @@ EstimateResult<ValuationEstimate> EstimateValue(const EstimateInputs& inputs,
 EstimateResult<double> NetPresentValue(double rate, std::span<const double> flows) {
   const double growth_per_period = 1.0 + rate;
   if (growth_per_period == 0.0) return EstimateError{};
-  if (flows.size() > numbers_detail::kMaxExactPowerExponent) return EstimateError{};
+  if (flows.size() > kMaxExactPowerExponent) return EstimateError{};
   // The first flow is discounted by one full period: there is no flow at time zero.
-  std::array<double, numbers_detail::kMaxExactPowerExponent> factors{};
-  numbers_detail::ExactPowers(growth_per_period, std::span(factors).first(flows.size()));
+  std::array<double, kMaxExactPowerExponent> factors{};
+  ExactPowers(growth_per_period, std::span(factors).first(flows.size()));
   double total = 0.0;
   for (std::size_t index = 0; index < flows.size(); ++index) {
     const double factor = factors[index];

@@ -1,4 +1,4 @@
-#include "valuation/numbers/detail/exact_power.h"
+#include "valuation/numbers/exact_power.h"
 
 #include <gtest/gtest.h>
 
@@ -17,12 +17,11 @@
 namespace worthmere {
 namespace {
 
-using numbers_detail::kMaxExactPowerExponent;
 using reference::BinaryText;
 
 std::array<double, kMaxExactPowerExponent> PowersOf(double base) {
   std::array<double, kMaxExactPowerExponent> powers{};
-  numbers_detail::ExactPowers(base, powers);
+  ExactPowers(base, powers);
   return powers;
 }
 

@@ -5,19 +5,19 @@
 #include <cmath>
 
 #include "valuation/numbers/detail/decimal_digits.h"
+#include "valuation/numbers/detail/decimal_magnitude.h"
 #include "valuation/numbers/detail/double_reader.h"
-#include "valuation/numbers/detail/wide_decimal.h"
 
 namespace worthmere {
 
+using numbers_detail::DecimalWide;
 using numbers_detail::MagnitudeOf;
 using numbers_detail::RoundToDecimal;
-using numbers_detail::WideUint;
 
 namespace {
 
 // Both magnitudes at the larger of the two scales.
-int AlignScales(const DecimalNumber& a, const DecimalNumber& b, WideUint* x, WideUint* y) {
+int AlignScales(const DecimalNumber& a, const DecimalNumber& b, DecimalWide* x, DecimalWide* y) {
   const int scale = std::max(a.Scale(), b.Scale());
   *x = MagnitudeOf(a);
   *y = MagnitudeOf(b);
@@ -28,9 +28,9 @@ int AlignScales(const DecimalNumber& a, const DecimalNumber& b, WideUint* x, Wid
 
 // An exact quotient such as 1/4 is 0.25, not 0.2500...0: its zeros go nine at a time, then those
 // counted in the last nine digits.
-void DropTrailingZeros(WideUint* magnitude, int* scale) {
+void DropTrailingZeros(DecimalWide* magnitude, int* scale) {
   while (*scale > 0) {
-    WideUint shorter = *magnitude;
+    DecimalWide shorter = *magnitude;
     std::uint32_t last_digits = shorter.DividePow10(9);
     if (last_digits == 0 && *scale >= 9) {
       *magnitude = shorter;
@@ -49,7 +49,7 @@ void DropTrailingZeros(WideUint* magnitude, int* scale) {
 // division, whose remainders fit 64 bits, so nine quotient digits take one machine division. It
 // goes on until the quotient is exact, has one decimal more than the type keeps or passes 96 bits;
 // the rounding then drops what does not fit, knowing whether a remainder was left below it.
-NumberResult<DecimalNumber> DivideByLimb(bool negative, WideUint dividend, int scale,
+NumberResult<DecimalNumber> DivideByLimb(bool negative, DecimalWide dividend, int scale,
                                          std::uint32_t divisor) {
   std::uint64_t remainder = dividend.DivideSmall(divisor);
   if (remainder == 0) DropTrailingZeros(&dividend, &scale);
@@ -91,7 +91,7 @@ NumberResult<DecimalNumber> DecimalNumber::FromDouble(double value) {
   if (form.IsZero()) return DecimalNumber();
   // 10^29 is above 2^96 - 1.
   if (form.exponent >= 29) return NumberError::Overflow;
-  WideUint magnitude;
+  DecimalWide magnitude;
   for (int i = 0; i < form.count; ++i) magnitude.MultiplyAdd(10, form.digits[i] - '0');
   const int last_power = form.exponent - form.count + 1;
   magnitude.MultiplyPow10(last_power);
@@ -132,21 +132,21 @@ std::strong_ordering operator<=>(const DecimalNumber& a, const DecimalNumber& b)
   if (a.IsNegative() != b.IsNegative()) {
     return a.IsNegative() ? std::strong_ordering::less : std::strong_ordering::greater;
   }
-  WideUint x;
-  WideUint y;
+  DecimalWide x;
+  DecimalWide y;
   AlignScales(a, b, &x, &y);
   return a.IsNegative() ? y <=> x : x <=> y;
 }
 
 NumberResult<DecimalNumber> Add(const DecimalNumber& a, const DecimalNumber& b) {
-  WideUint x;
-  WideUint y;
+  DecimalWide x;
+  DecimalWide y;
   const int scale = AlignScales(a, b, &x, &y);
   if (a.IsNegative() == b.IsNegative()) {
-    return RoundToDecimal(a.IsNegative(), WideUint::Add(x, y), scale, false);
+    return RoundToDecimal(a.IsNegative(), DecimalWide::Add(x, y), scale, false);
   }
-  if (x >= y) return RoundToDecimal(a.IsNegative(), WideUint::Subtract(x, y), scale, false);
-  return RoundToDecimal(b.IsNegative(), WideUint::Subtract(y, x), scale, false);
+  if (x >= y) return RoundToDecimal(a.IsNegative(), DecimalWide::Subtract(x, y), scale, false);
+  return RoundToDecimal(b.IsNegative(), DecimalWide::Subtract(y, x), scale, false);
 }
 
 NumberResult<DecimalNumber> Subtract(const DecimalNumber& a, const DecimalNumber& b) {
@@ -155,31 +155,32 @@ NumberResult<DecimalNumber> Subtract(const DecimalNumber& a, const DecimalNumber
 
 NumberResult<DecimalNumber> Multiply(const DecimalNumber& a, const DecimalNumber& b) {
   return RoundToDecimal(a.IsNegative() != b.IsNegative(),
-                        WideUint::MultiplyMagnitudes(a.MagnitudeLow(), a.MagnitudeHigh(),
-                                                     b.MagnitudeLow(), b.MagnitudeHigh()),
+                        DecimalWide::MultiplyMagnitudes(a.MagnitudeLow(), a.MagnitudeHigh(),
+                                                        b.MagnitudeLow(), b.MagnitudeHigh()),
                         a.Scale() + b.Scale(), false);
 }
 
 NumberResult<DecimalNumber> Divide(const DecimalNumber& a, const DecimalNumber& b) {
   if (b.IsZero()) return NumberError::DivideByZero;
   const bool negative = a.IsNegative() != b.IsNegative();
-  WideUint dividend = MagnitudeOf(a);
+  DecimalWide dividend = MagnitudeOf(a);
   if (b.MagnitudeHigh() == 0 && b.MagnitudeLow() <= UINT32_MAX) {
     const int shift = std::max(0, b.Scale() - a.Scale());
     dividend.MultiplyPow10(shift);
     return DivideByLimb(negative, dividend, shift + a.Scale() - b.Scale(),
                         static_cast<std::uint32_t>(b.MagnitudeLow()));
   }
-  const WideUint divisor = MagnitudeOf(b);
+  const DecimalWide divisor = MagnitudeOf(b);
   // The quotient of dividend * 10^shift has the scale shift + a's scale - b's scale. With one
-  // decimal more than the type keeps, or 97 bits (a digit adds less than 3.33), the rounding drops
-  // at least one digit and sees whether a remainder lies below it.
-  const int shift_for_bits = (97 + divisor.BitLength() - dividend.BitLength()) * 100 / 332 + 1;
+  // decimal more than the type keeps, or 97 bits, the rounding drops at least one digit and sees
+  // whether a remainder lies below it.
+  const int bits_to_add = 97 + divisor.BitLength() - dividend.BitLength();
+  const int shift_for_bits = static_cast<int>(bits_to_add * numbers_detail::kLog10Of2Above) + 1;
   const int shift = std::clamp(shift_for_bits, std::max(0, b.Scale() - a.Scale()),
                                DecimalNumber::kMaxScale + 1 + b.Scale() - a.Scale());
   dividend.MultiplyPow10(shift);
-  WideUint remainder;
-  WideUint quotient = WideUint::Divide(dividend, divisor, &remainder);
+  DecimalWide remainder;
+  DecimalWide quotient = DecimalWide::Divide(dividend, divisor, &remainder);
   int scale = shift + a.Scale() - b.Scale();
   if (remainder.IsZero()) DropTrailingZeros(&quotient, &scale);
   return RoundToDecimal(negative, quotient, scale, !remainder.IsZero());

@@ -7,8 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "valuation/numbers/detail/decimal_magnitude.h"
 #include "valuation/numbers/detail/double_reader.h"
-#include "valuation/numbers/detail/wide_decimal.h"
 
 namespace worthmere {
 
@@ -104,9 +104,9 @@ bool Scan(std::string_view text, ScannedNumber& out) {
 // instead of 2.1. Without "+", "$" or commas, and once the first character after an optional minus
 // is a digit or the point, std::from_chars accepts exactly the accepted form.
 std::optional<double> ReadPlainText(std::string_view text) {
-  // A long text is no typed figure, and would be read twice; a reader that does not check the
-  // form takes only scanned texts.
-  if (text.size() > 64 || !numbers_detail::kReaderChecksForm) return std::nullopt;
+  // A long text is no typed figure, and would be read twice; the C library's reader does not
+  // check the form, so it takes only scanned texts.
+  if (text.size() > 64 || WORTHMERE_C_LIBRARY_READER) return std::nullopt;
   const char* p = text.data();
   const char* const end = p + text.size();
   while (p != end && *p == ' ') ++p;
@@ -161,7 +161,7 @@ NumberResult<DecimalNumber> TextToDecimal(std::string_view text) {
   if (keep <= 0) return DecimalNumber();
 
   // The kept digits go into the magnitude nine at a time.
-  numbers_detail::WideUint magnitude;
+  numbers_detail::DecimalWide magnitude;
   std::uint32_t chunk = 0;
   std::int64_t seen = 0;
   std::int64_t taken = 0;

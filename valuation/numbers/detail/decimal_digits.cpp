@@ -6,8 +6,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "valuation/numbers/detail/decimal_magnitude.h"
 #include "valuation/numbers/detail/rounding_rule.h"
-#include "valuation/numbers/detail/wide_decimal.h"
 
 namespace worthmere::numbers_detail {
 

@@ -1,9 +1,9 @@
 #include "valuation/numbers/detail/double_reader.h"
 
 // The one system-specific file of the logic: where the C++ library has no std::from_chars for
-// doubles (libc++), the C library reads them in its "C" locale, so the process locale, which the
-// toolkit sets from the desktop, plays no part.
-#if !WORTHMERE_FLOAT_FROM_CHARS
+// doubles (libc++, MinGW's before GCC 12), the C library reads them in its "C" locale, so the
+// process locale, which the toolkit sets from the desktop, plays no part.
+#if WORTHMERE_C_LIBRARY_READER
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -20,13 +20,7 @@
 
 namespace worthmere::numbers_detail {
 
-#if WORTHMERE_FLOAT_FROM_CHARS
-
-std::from_chars_result ReadDouble(const char* first, const char* last, double& value) {
-  return std::from_chars(first, last, value);
-}
-
-#else
+#if WORTHMERE_C_LIBRARY_READER
 
 namespace {
 
@@ -63,6 +57,12 @@ std::from_chars_result ReadDouble(const char* first, const char* last, double& v
   }
   value = read;
   return {stop, std::errc()};
+}
+
+#else
+
+std::from_chars_result ReadDouble(const char* first, const char* last, double& value) {
+  return std::from_chars(first, last, value);
 }
 
 #endif

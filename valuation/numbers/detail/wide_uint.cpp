@@ -7,7 +7,8 @@
 
 namespace worthmere::numbers_detail {
 
-int WideUint::WriteDigits(char* out) const {
+template <int kCapacity>
+int WideUint<kCapacity>::WriteDigits(char* out) const {
   // Groups of nine digits from the bottom until the rest fits 64 bits.
   WideUint rest = *this;
   std::uint32_t groups[kCapacity];
@@ -22,7 +23,8 @@ int WideUint::WriteDigits(char* out) const {
   return static_cast<int>(p - out);
 }
 
-WideUint WideUint::Add(const WideUint& a, const WideUint& b) {
+template <int kCapacity>
+WideUint<kCapacity> WideUint<kCapacity>::Add(const WideUint& a, const WideUint& b) {
   WideUint sum;
   sum.size_ = std::max(a.size_, b.size_);
   std::uint64_t carry = 0;
@@ -38,7 +40,8 @@ WideUint WideUint::Add(const WideUint& a, const WideUint& b) {
   return sum;
 }
 
-WideUint WideUint::Subtract(const WideUint& a, const WideUint& b) {
+template <int kCapacity>
+WideUint<kCapacity> WideUint<kCapacity>::Subtract(const WideUint& a, const WideUint& b) {
   assert(a >= b);
   WideUint difference;
   difference.size_ = a.size_;
@@ -54,7 +57,9 @@ WideUint WideUint::Subtract(const WideUint& a, const WideUint& b) {
 
 // Long division after Knuth (algorithm D): with the divisor shifted so its top limb has its high
 // bit set, each quotient limb estimated from the top limbs is off by at most two.
-WideUint WideUint::Divide(const WideUint& dividend, const WideUint& divisor, WideUint* remainder) {
+template <int kCapacity>
+WideUint<kCapacity> WideUint<kCapacity>::Divide(const WideUint& dividend, const WideUint& divisor,
+                                                WideUint* remainder) {
   assert(!divisor.IsZero());
   WideUint quotient;
   if (dividend < divisor) {
@@ -125,12 +130,15 @@ WideUint WideUint::Divide(const WideUint& dividend, const WideUint& divisor, Wid
   return quotient;
 }
 
-std::strong_ordering operator<=>(const WideUint& a, const WideUint& b) {
-  if (a.size_ != b.size_) return a.size_ <=> b.size_;
-  for (int i = a.size_ - 1; i >= 0; --i) {
-    if (a.limbs_[i] != b.limbs_[i]) return a.limbs_[i] <=> b.limbs_[i];
+template <int kCapacity>
+std::strong_ordering WideUint<kCapacity>::operator<=>(const WideUint& other) const {
+  if (size_ != other.size_) return size_ <=> other.size_;
+  for (int i = size_ - 1; i >= 0; --i) {
+    if (limbs_[i] != other.limbs_[i]) return limbs_[i] <=> other.limbs_[i];
   }
   return std::strong_ordering::equal;
 }
+
+template class WideUint<8>;
 
 }  // namespace worthmere::numbers_detail

@@ -14,15 +14,11 @@ namespace worthmere::numbers_detail {
 inline constexpr std::uint32_t kPow10[] = {1,      10,      100,      1000,      10000,
                                            100000, 1000000, 10000000, 100000000, 1000000000};
 
-// An unsigned integer of 32-bit limbs, least significant first, for the exact intermediate
-// results of decimal arithmetic. 256 bits hold the largest of them: a magnitude times 10^28, a
-// dividend scaled for a 97-bit quotient (under 200 bits) and the product of two magnitudes;
-// exceeding them is a programming error (asserted). The small operations are defined here so
-// that the arithmetic around them can inline them.
+// An unsigned integer of at most kCapacity 32-bit limbs, least significant first; more is a
+// programming error (asserted). The small operations are here for the arithmetic to inline.
+template <int kCapacity>
 class WideUint {
  public:
-  static constexpr int kCapacity = 8;
-
   WideUint() = default;
   explicit WideUint(std::uint64_t low, std::uint32_t high = 0)
       : limbs_{static_cast<std::uint32_t>(low), static_cast<std::uint32_t>(low >> 32), high},
@@ -55,6 +51,23 @@ class WideUint {
       limbs_[size_++] = static_cast<std::uint32_t>(carry);
     }
   }
+  // value *= factor, in one pass: each limb takes the factor's low half times itself and its high
+  // half times the limb below; the product needs two limbs more, then the top ones may be zero.
+  void Multiply(std::uint64_t factor) {
+    assert(size_ + 2 <= kCapacity);
+    std::uint64_t carry = 0;
+    std::uint64_t below = 0;
+    for (int i = 0; i < size_ + 2; ++i) {
+      const std::uint64_t low = limbs_[i] * (factor & UINT32_MAX);
+      const std::uint64_t high = below * (factor >> 32);
+      carry += (low & UINT32_MAX) + (high & UINT32_MAX);
+      below = limbs_[i];
+      limbs_[i] = static_cast<std::uint32_t>(carry);
+      carry = (carry >> 32) + (low >> 32) + (high >> 32);
+    }
+    size_ += 2;
+    Trim();
+  }
   void MultiplyPow10(int exponent) {
     for (; exponent > 0; exponent -= 9) MultiplyAdd(kPow10[std::min(exponent, 9)], 0);
   }
@@ -74,6 +87,21 @@ class WideUint {
   // The same for 10^exponent (0..9): each power is a constant divisor, which is a multiplication.
   std::uint32_t DividePow10(int exponent) {
     return DividePow10(exponent, std::make_integer_sequence<int, 10>());
+  }
+  // The value shifted right by `shift` (>= 0) bits, when at most 64 bits remain.
+  std::uint64_t ShiftedRight(int shift) const {
+    assert(BitLength() - shift <= 64);
+    const int limb = shift / 32;
+    const std::uint64_t low = static_cast<std::uint64_t>(Limb(limb + 1)) << 32 | Limb(limb);
+    if (shift % 32 == 0) return low;
+    return low >> shift % 32 | static_cast<std::uint64_t>(Limb(limb + 2)) << (64 - shift % 32);
+  }
+  // Whether any of the bits below `index` is set.
+  bool AnyBitBelow(int index) const {
+    for (int i = 0; i < index / 32; ++i) {
+      if (Limb(i) != 0) return true;
+    }
+    return (Limb(index / 32) & ((std::uint32_t{1} << index % 32) - 1)) != 0;
   }
   // Writes the decimal digits without leading zeros ("0" for zero) and returns how many.
   int WriteDigits(char* out) const;
@@ -106,7 +134,7 @@ class WideUint {
   // dividend.
   static WideUint Divide(const WideUint& dividend, const WideUint& divisor, WideUint* remainder);
 
-  friend std::strong_ordering operator<=>(const WideUint& a, const WideUint& b);
+  std::strong_ordering operator<=>(const WideUint& other) const;
 
  private:
   template <int... kExponents>
@@ -120,7 +148,11 @@ class WideUint {
   }
 
   std::array<std::uint32_t, kCapacity> limbs_{};
-  int size_ = 0;  // limbs in use; the top one is non-zero
+  int size_ = 0;  // limbs in use; the top one is non-zero, those above it zero
 };
+
+// Decimal arithmetic's intermediates: 256 bits hold the largest, a magnitude times 10^28, a
+// dividend scaled for a 97-bit quotient (under 200 bits) and the product of two magnitudes.
+using DecimalWide = WideUint<8>;
 
 }  // namespace worthmere::numbers_detail

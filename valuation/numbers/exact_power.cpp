@@ -1,7 +1,6 @@
-#include "valuation/numbers/detail/exact_power.h"
+#include "valuation/numbers/exact_power.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cassert>
 #include <cmath>
@@ -9,64 +8,17 @@
 #include <cstdint>
 #include <span>
 
-namespace worthmere::numbers_detail {
+#include "valuation/numbers/detail/rounding_rule.h"
+#include "valuation/numbers/detail/wide_uint.h"
+
+namespace worthmere {
 namespace {
 
 constexpr int kSignificandBits = 53;
 constexpr int kLowestExponent = -1074;  // of the least significant bit of the smallest subnormal
 
-// A power of a 53-bit significand to at most the fifteenth has at most 795 bits; a schoolbook
-// product writes one limb past its top before trimming.
-class PowerBits {
- public:
-  static constexpr int kLimbs = (kSignificandBits * kMaxExactPowerExponent + 31) / 32 + 1;
-
-  explicit PowerBits(std::uint32_t value) : limbs_{value}, size_(1) {}
-
-  // value *= factor, a factor below 2^64.
-  void Multiply(std::uint64_t factor) {
-    const std::uint32_t parts[2] = {static_cast<std::uint32_t>(factor),
-                                    static_cast<std::uint32_t>(factor >> 32)};
-    std::array<std::uint32_t, kLimbs> product{};
-    for (int i = 0; i < size_; ++i) {
-      std::uint64_t carry = 0;
-      for (int j = 0; j < 2; ++j) {
-        carry += static_cast<std::uint64_t>(limbs_[i]) * parts[j] + product[i + j];
-        product[i + j] = static_cast<std::uint32_t>(carry);
-        carry >>= 32;
-      }
-      product[i + 2] = static_cast<std::uint32_t>(carry);
-    }
-    assert(size_ + 2 <= kLimbs);
-    limbs_ = product;
-    size_ += 2;
-    while (size_ > 1 && limbs_[size_ - 1] == 0) --size_;
-  }
-
-  int BitLength() const { return 32 * (size_ - 1) + std::bit_width(limbs_[size_ - 1]); }
-  bool Bit(int index) const {
-    return index >= 0 && index < 32 * size_ && (limbs_[index / 32] >> (index % 32) & 1) != 0;
-  }
-  // Any of the bits below `index` set.
-  bool AnyBitBelow(int index) const {
-    for (int limb = 0; limb < size_ && 32 * limb < index; ++limb) {
-      const int width = index - 32 * limb;
-      const std::uint32_t mask = width >= 32 ? ~0u : (1u << width) - 1;
-      if ((limbs_[limb] & mask) != 0) return true;
-    }
-    return false;
-  }
-  // The value shifted right by `shift` bits, when at most 64 bits remain.
-  std::uint64_t ShiftedRight(int shift) const {
-    std::uint64_t result = 0;
-    for (int index = BitLength() - 1; index >= shift; --index) result = result << 1 | Bit(index);
-    return result;
-  }
-
- private:
-  std::array<std::uint32_t, kLimbs> limbs_{};
-  int size_;  // limbs in use, at least one
-};
+// Up to 795 bits, a 53-bit significand to the fifteenth, and a limb more for Multiply's carry.
+using PowerBits = numbers_detail::WideUint<(kSignificandBits * kMaxExactPowerExponent + 63) / 32>;
 
 // power * 2^power_exponent rounded once to the nearest double, ties to even.
 double RoundedOnce(const PowerBits& power, int power_exponent) {
@@ -78,9 +30,12 @@ double RoundedOnce(const PowerBits& power, int power_exponent) {
   if (shift <= 0) {
     kept = power.ShiftedRight(0) << -shift;
   } else {
-    kept = power.ShiftedRight(shift);
-    const bool half = power.Bit(shift - 1);
-    if (half && (power.AnyBitBelow(shift - 1) || (kept & 1) != 0)) ++kept;
+    // The kept bits and below them the first dropped one, worth half the last kept.
+    const std::uint64_t with_half = power.ShiftedRight(shift - 1);
+    kept = with_half >> 1;
+    const bool lower_nonzero = power.AnyBitBelow(shift - 1);
+    const auto dropped = numbers_detail::CompareWithHalf(with_half & 1, 1, lower_nonzero);
+    if (numbers_detail::RoundsUp(Rounding::HalfToEven, dropped, (kept & 1) != 0)) ++kept;
   }
 
   // The kept bits' leading one (2^52 or 2^53 after a carry) lands in the exponent field, and a
@@ -123,4 +78,4 @@ void ExactPowers(double base, std::span<double> powers) {
   }
 }
 
-}  // namespace worthmere::numbers_detail
+}  // namespace worthmere

@@ -1,4 +1,4 @@
-#include "valuation/numbers/detail/wide_decimal.h"
+#include "valuation/numbers/detail/decimal_magnitude.h"
 
 #include <algorithm>
 #include <cassert>
@@ -7,16 +7,16 @@
 
 namespace worthmere::numbers_detail {
 
-WideUint MagnitudeOf(const DecimalNumber& value) {
-  return WideUint(value.MagnitudeLow(), value.MagnitudeHigh());
+DecimalWide MagnitudeOf(const DecimalNumber& value) {
+  return DecimalWide(value.MagnitudeLow(), value.MagnitudeHigh());
 }
 
-NumberResult<DecimalNumber> RoundToDecimal(bool negative, WideUint magnitude, int scale,
+NumberResult<DecimalNumber> RoundToDecimal(bool negative, DecimalWide magnitude, int scale,
                                            bool sticky, Rounding rule, int max_scale) {
   int drop = std::max(0, scale - max_scale);
-  // 0.30102 is just below log10(2): dropping fewer digits than this leaves more than 96 bits.
+  // Dropping fewer digits than the bits beyond 96 hold leaves more than 96 bits.
   const int bits = magnitude.BitLength();
-  if (bits > 96) drop = std::max(drop, (bits - 97) * 30102 / 100000 + 1);
+  if (bits > 96) drop = std::max(drop, static_cast<int>((bits - 97) * kLog10Of2Below) + 1);
   if (drop == 0) {
     assert(!sticky);
     return *DecimalNumber::FromParts(negative, magnitude.Low64(), magnitude.Limb(2), scale);
@@ -30,7 +30,7 @@ NumberResult<DecimalNumber> RoundToDecimal(bool negative, WideUint magnitude, in
   std::uint32_t half = kPow10[top_digits] / 2;
   for (;; ++drop) {
     if (drop > scale) return NumberError::Overflow;
-    WideUint rounded = magnitude;
+    DecimalWide rounded = magnitude;
     if (RoundsUp(rule, CompareWithHalf(top, half, lower_nonzero), magnitude.IsOdd())) {
       rounded.MultiplyAdd(1, 1);
     }

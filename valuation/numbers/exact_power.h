@@ -2,7 +2,7 @@
 
 #include <span>
 
-namespace worthmere::numbers_detail {
+namespace worthmere {
 
 // The most powers ExactPowers gives: the fifteen years of the estimate.
 inline constexpr int kMaxExactPowerExponent = 15;
@@ -13,4 +13,4 @@ inline constexpr int kMaxExactPowerExponent = 15;
 // kMaxExactPowerExponent powers.
 void ExactPowers(double base, std::span<double> powers);
 
-}  // namespace worthmere::numbers_detail
+}  // namespace worthmere
