@@ -57,23 +57,8 @@ setup_packages=(
   "${libcxx_packages[@]}" "${windows_logic_packages[@]}"
 )
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-install_missing_packages() {
-  local missing=() package
-  for package in "$@"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-      missing+=("$package")
-    fi
-  done
-  if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    as_root apt-get update
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-  fi
-}
+# shellcheck source=scripts/debian_packages.sh
+source scripts/debian_packages.sh
 
 # The tests pin a locale whose decimal separator is a comma; a fresh Debian has only C and POSIX.
 generate_test_locale() {

@@ -31,24 +31,8 @@ fail() {
   exit 1
 }
 
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-# As scripts/quickstart.sh installs what a step needs.
-install_missing_packages() {
-  local missing=() package
-  for package in "$@"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-      missing+=("$package")
-    fi
-  done
-  if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    as_root apt-get update
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-  fi
-}
+# shellcheck source=scripts/debian_packages.sh
+source scripts/debian_packages.sh
 
 # Writes into the folder $1 a source entry for each of the system's own Debian entries, with the
 # same address, suites, components and key, so apt can fetch the source from where the installed
