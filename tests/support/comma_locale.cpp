@@ -1,5 +1,7 @@
 #include "support/comma_locale.h"
 
+#include <gtest/gtest.h>
+
 #include <clocale>
 #include <cstring>
 #include <locale>
@@ -42,6 +44,19 @@ bool PinCommaLocale() {
     return std::strcmp(std::localeconv()->decimal_point, ",") == 0;
   }
   return false;
+}
+
+ClassicLocaleForDeathTests::ClassicLocaleForDeathTests()
+    : in_parent_(GTEST_FLAG_GET(internal_run_death_test).empty()),
+      kept_c_locale_(std::setlocale(LC_ALL, nullptr)) {
+  if (in_parent_) kept_ = std::locale::global(std::locale::classic());
+}
+
+// Restoring an unnamed C++ locale leaves the C locale as it is, so that is restored on its own.
+ClassicLocaleForDeathTests::~ClassicLocaleForDeathTests() {
+  if (!in_parent_) return;
+  std::locale::global(kept_);
+  std::setlocale(LC_ALL, kept_c_locale_.c_str());
 }
 
 }  // namespace worthmere::testing

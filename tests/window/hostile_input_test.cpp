@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "reference/worked_example.h"
+#include "support/comma_locale.h"
 #include "window/big_texts.h"
 #include "window/hang_watchdog.h"
 #include "window/window_fixture.h"
@@ -188,6 +189,7 @@ TEST_F(HostileInputTest, KeypadShowsEveryDigitOfALongEntry) {
 // The safety net itself: without it a hanging handler would stall the whole run.
 TEST(HangWatchdogTest, EndsATestThatOutlivesIt) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const ClassicLocaleForDeathTests child_flags_readable;
   EXPECT_EXIT(
       {
         const HangWatchdog hang(std::chrono::seconds(1));
