@@ -164,7 +164,7 @@ cache_key() {
   local hash
   hash=$({
     printf '%s\n' "${qt_options[@]}"
-    declare -f build_qt add_deployment_tools make_toolchain_self_contained
+    declare -f build_qt add_deployment_tools make_toolchain_self_contained collect_licence_texts
     cat "$toolchain"
     dpkg-query -W -f='${Package} ${Version}\n' g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   } | sha256sum)
@@ -192,6 +192,26 @@ make_toolchain_self_contained() {
   sed -i "s|$line.*|set(__qt_initially_configured_toolchain_file \"\${CMAKE_CURRENT_LIST_DIR}/$(basename "$toolchain")\")|" "$file"
 }
 
+# The licence texts a package of the program carries, in LICENSES/ of the prefix: Qt's own, and
+# for each third-party library whose code the build compiled in (the compiler's dependency records
+# name every file it read), its attribution and the licence files that names.
+collect_licence_texts() {
+  local source=$1 build=$2 installed=$3
+  local folder=$installed/LICENSES library attribution file
+  cp -r "$source/LICENSES" "$folder"
+  while IFS= read -r library; do
+    attribution=$source/src/3rdparty/$library/qt_attribution.json
+    [ -f "$attribution" ] || continue
+    install -D -m 644 "$attribution" "$folder/3rdparty/$library/qt_attribution.json"
+    while IFS= read -r file; do
+      install -D -m 644 "$source/src/3rdparty/$library/$file" "$folder/3rdparty/$library/$file"
+    done < <(sed -n 's/.*"LicenseFile": *"\([^"]*\)".*/\1/p' "$attribution" | sort -u)
+  done < <(ninja -C "$build" -t deps | grep -o 'src/3rdparty/[^/]*/' | cut -d/ -f3 | sort -u)
+  for library in zlib libpng freetype harfbuzz-ng pcre2 double-conversion; do
+    [ -d "$folder/3rdparty/$library" ] || fail "the build compiled in no $library, or its licence went missing"
+  done
+}
+
 # Unpacks the source (dpkg-source checks the files against the .dsc and applies Debian's patch
 # series), configures, builds and installs into a folder beside the prefix, and moves the result
 # into place only once it is complete and checked, so an interrupted build is never taken for one.
@@ -206,6 +226,7 @@ build_qt() {
   cmake --build "$work/build" --parallel "$jobs"
   DESTDIR=$work/staging cmake --install "$work/build"
   local installed=$work/staging$prefix
+  collect_licence_texts "$work/source" "$work/build" "$installed"
   add_deployment_tools "$work/build" "$installed"
   make_toolchain_self_contained "$installed"
   check_prefix "$installed"
@@ -218,7 +239,7 @@ check_prefix() {
   local prefix=$1 file
   for file in bin/Qt6Core.dll bin/Qt6Gui.dll bin/Qt6Widgets.dll bin/Qt6Test.dll \
     plugins/platforms/qwindows.dll plugins/platforms/qoffscreen.dll bin/windeployqt.exe \
-    bin/qtpaths.exe lib/cmake/Qt6/qt.toolchain.cmake; do
+    bin/qtpaths.exe lib/cmake/Qt6/qt.toolchain.cmake LICENSES/LGPL-3.0-only.txt; do
     [ -f "$prefix/$file" ] || fail "the build installed no $file"
   done
   compgen -G "$prefix/plugins/styles/*.dll" >/dev/null || fail "the build installed no style plugin"
