@@ -6,7 +6,14 @@ function(worthmere_install_qt_runtime license_folder)
   if(Qt6_VERSION VERSION_LESS 6.5)
     qt_generate_deploy_app_script(TARGET worthmere FILENAME_VARIABLE deploy_script)
   else()
-    qt_generate_deploy_app_script(TARGET worthmere OUTPUT_SCRIPT deploy_script NO_TRANSLATIONS)
+    # macdeployqt's install_name_tool edits void the signatures arm64 macOS enforces, and it signs
+    # again (ad hoc, "-") only when asked; Qt passes it options from 6.7 on.
+    set(tool_options "")
+    if(APPLE AND Qt6_VERSION VERSION_GREATER_EQUAL 6.7)
+      set(tool_options DEPLOY_TOOL_OPTIONS -codesign=-)
+    endif()
+    qt_generate_deploy_app_script(TARGET worthmere OUTPUT_SCRIPT deploy_script NO_TRANSLATIONS
+                                  ${tool_options})
   endif()
   install(SCRIPT ${deploy_script})
 
