@@ -5,7 +5,25 @@ target_sources(worthmere PRIVATE ${WORTHMERE_RC})
 set_source_files_properties(${WORTHMERE_RC} TARGET_DIRECTORY worthmere
                             PROPERTIES OBJECT_DEPENDS ${WORTHMERE_ICO})
 
+if(WIN32 AND CMAKE_HOST_UNIX)
+  set(WINE ${CMAKE_CROSSCOMPILING_EMULATOR})
+  set(QT_BIN ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
+  configure_file(windeployqt-under-wine.in ${WINDEPLOYQT_EXECUTABLE} @ONLY
+                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                  WORLD_READ WORLD_EXECUTE)
+endif()
 worthmere_install_qt_runtime(licenses)
+
+# The program, the Qt libraries and the plugins come with their symbol tables, which a user does
+# without.
+install(CODE "set(strip \"${CMAKE_STRIP}\")")
+install(CODE [[
+  file(GLOB_RECURSE binaries "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/*.dll"
+       "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/*.exe")
+  foreach(binary IN LISTS binaries)
+    execute_process(COMMAND "${strip}" --strip-unneeded "${binary}" COMMAND_ERROR_IS_FATAL ANY)
+  endforeach()
+]])
 
 set(CPACK_GENERATOR ZIP)
 find_program(WORTHMERE_MAKENSIS makensis
