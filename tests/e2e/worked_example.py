@@ -20,3 +20,8 @@ def _constants():
 _TEXTS = _constants()
 PRICE = _TEXTS["kPrice"]
 REPORT_AT_PRICE = _TEXTS["kReportAtPrice"]
+FREE_CASH_FLOW = _TEXTS["kFreeCashFlow"]
+GROWTH = _TEXTS["kGrowth"]
+DISCOUNT = _TEXTS["kDiscount"]
+SHARES = _TEXTS["kShares"]
+VALUE_PER_SHARE = _TEXTS["kValuePerShare"]
