@@ -2,12 +2,13 @@
 # Sets up a Debian 12 machine for Worthmere, builds it, and either starts it or runs the tests.
 #   scripts/quickstart.sh run     install what building and running need, build (in build/run),
 #                                 start the program
-#   scripts/quickstart.sh setup   install everything the tests need and generate their locale, for
-#                                 building and testing by hand
+#   scripts/quickstart.sh setup   install everything the tests need, generate their locale and
+#                                 build Qt for Windows (once), for building and testing by hand
 #   scripts/quickstart.sh test    set up, check the format, build, run the whole test suite (plain,
 #                                 then under the sanitizers, then each fuzz target ~20 s, then the
-#                                 logic with libc++ and for Windows under wine); a skipped test
-#                                 fails it, and so does a run that changed the tree
+#                                 logic with libc++, then the logic and the whole program for
+#                                 Windows under wine); a skipped test fails it, and so does a run
+#                                 that changed the tree
 #   scripts/quickstart.sh fuzz [SECONDS]   install what is missing, run each fuzz target longer
 #   scripts/quickstart.sh screenshot   install what is missing, retake docs/worthmere.png
 set -euo pipefail
@@ -48,13 +49,16 @@ libcxx_packages=(clang-16 libc++-16-dev libc++abi-16-dev googletest)
 # The logic for Windows: mingw-w64 with posix threads (its binutils come with windres_packages),
 # and wine to run its tests.
 windows_logic_packages=(g++-mingw-w64-x86-64-posix wine wine64)
+# The whole program for Windows, beyond the logic's: what scripts/windows_qt.sh needs to fetch and
+# build Qt, and wine's own Tahoma, which Windows users have and the window is drawn for.
+windows_packages=(dpkg-dev fonts-wine)
 
 setup_packages=(
   "${run_packages[@]}" "${test_packages[@]}" "${x_desktop_packages[@]}"
   "${desktop_test_packages[@]}" "${wayland_test_packages[@]}" "${package_test_packages[@]}"
   "${benchmark_packages[@]}" "${fuzz_packages[@]}" "${sanitizer_packages[@]}"
   "${memcheck_packages[@]}" "${windres_packages[@]}" "${format_packages[@]}"
-  "${libcxx_packages[@]}" "${windows_logic_packages[@]}"
+  "${libcxx_packages[@]}" "${windows_logic_packages[@]}" "${windows_packages[@]}"
 )
 
 # shellcheck source=scripts/debian_packages.sh
@@ -149,20 +153,34 @@ run_libcxx_tests() {
   run_tests libcxx --parallel 2 --timeout 600
 }
 
-# The logic and its tests built for Windows, run under wine in a prefix of its own under build/,
-# headless. The wine server is started first, its output sent away: a server left holding ctest's
-# output pipe would keep ctest waiting after the last test.
-run_windows_logic_tests() {
-  build windows-logic
+# The given preset's build and tests, run under wine in a prefix of its own under build/, headless.
+# The wine server is started first, its output sent away: a server left holding ctest's output
+# pipe would keep ctest waiting after the last test.
+run_tests_under_wine() {
+  local preset=$1
   (
     unset DISPLAY
-    export WINEPREFIX=$PWD/build/windows-logic/wine WINEDEBUG=-all
+    export WINEPREFIX=$PWD/build/$preset/wine WINEDEBUG=-all
     mkdir -p "$WINEPREFIX"
     wineserver -p >/dev/null 2>&1 </dev/null
     trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
     wineboot -i >/dev/null 2>&1 </dev/null
-    run_tests windows-logic --parallel 2 --timeout 600
+    build "$preset"
+    run_tests "$preset" --parallel 2 --timeout 600
   )
+}
+
+# The logic and its tests built for Windows.
+run_windows_logic_tests() {
+  run_tests_under_wine windows-logic
+}
+
+# The whole program and its tests for Windows, against the Qt that scripts/windows_qt.sh builds or
+# finds in its cache: the test programs, the program on an X desktop and its ZIP in a fresh prefix.
+run_windows_tests() {
+  local qt
+  qt=$(scripts/windows_qt.sh)
+  WORTHMERE_WINDOWS_QT=$qt run_tests_under_wine windows
 }
 
 # Runs one fuzz target from a temporary copy of its committed corpus, so a run never writes into
@@ -260,6 +278,7 @@ case "$command" in
   setup)
     install_missing_packages "${setup_packages[@]}"
     generate_test_locale
+    scripts/windows_qt.sh >/dev/null
     ;;
   test)
     record_tree
@@ -272,6 +291,7 @@ case "$command" in
     run_fuzz_targets 20
     run_libcxx_tests
     run_windows_logic_tests
+    run_windows_tests
     check_tree_unchanged
     ;;
   fuzz)
