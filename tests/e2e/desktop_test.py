@@ -43,6 +43,14 @@ printf '%s\\n' "$@" > "$0.record.part" && mv "$0.record.part" "$0.record"
 """
 
 
+def write_browser_stand_in(folder):
+    stand_in = os.path.join(folder, "xdg-open")
+    with open(stand_in, "w", encoding="utf-8") as file:
+        file.write(BROWSER_STAND_IN)
+    os.chmod(stand_in, 0o755)
+    return stand_in
+
+
 def opened_box(session, *not_these):
     """The window that became active after an action, other than the ones named (a box the
     program just opened)."""
@@ -127,6 +135,19 @@ def check_bargain_report(session, checks, window, expected=worked_example.REPORT
     gone(session, report)
 
 
+def browser_record(record):
+    """What the browser stand-in received. It is started detached, so its record shows up some
+    time after the click."""
+
+    def recorded():
+        if os.path.exists(record):
+            with open(record, encoding="utf-8") as file:
+                return file.read()
+        return None
+
+    return poll("the browser stand-in's record", recorded)
+
+
 def check_lookup_address(session, checks, window, host, record):
     xq.click(session, window, *RATIOS_BUTTON)
     prompt = opened_box(session, window)
@@ -136,14 +157,7 @@ def check_lookup_address(session, checks, window, host, record):
     xq.press_keys(session, "Return")
     gone(session, prompt)
 
-    def recorded():
-        if os.path.exists(record):
-            with open(record, encoding="utf-8") as file:
-                return file.read()
-        return None
-
-    # The browser is started detached, so its record shows up some time after the click.
-    received = poll("the browser stand-in's record", recorded)
+    received = browser_record(record)
     checks.expect("address the browser receives", received,
                   f"http://{host}/ratios/r.html?t=ABC&region=usa&culture=en-US\n")
 
@@ -160,10 +174,7 @@ def check_close_ends_program(session, checks, window, program):
 def run(args, checks):
     with tempfile.TemporaryDirectory(prefix="worthmere-browser-") as browser_dir, \
             Watchdog(args.timeout), XSession() as session:
-        stand_in = os.path.join(browser_dir, "xdg-open")
-        with open(stand_in, "w", encoding="utf-8") as file:
-            file.write(BROWSER_STAND_IN)
-        os.chmod(stand_in, 0o755)
+        stand_in = write_browser_stand_in(browser_dir)
         env = session.environment({"PATH": browser_dir + os.pathsep + os.environ["PATH"]})
         program = session.start([args.program], env=env)
         window = poll("the main window", lambda: next(iter(xq.windows_of(session, program.pid)),

@@ -1,10 +1,6 @@
-"""A throw-away wine prefix on an X session, with its own wine server.
-
-The server is started and ended here by its process id. The Windows processes of the prefix do
-not end with their server, so at the end every process that runs in the prefix (found by the
-WINEPREFIX in its environment) is ended by its id too. wine hands a Windows program no variable
-whose name begins with QT_: give each as WINEQT_... instead.
-"""
+"""A throw-away wine prefix on an X session with its own wine server, started and ended here by
+process id. Its Windows processes outlive the server, so each is ended by id too, found by the
+WINEPREFIX in its environment. wine hands a program no QT_... variable: give it as WINEQT_...."""
 
 import os
 import signal
@@ -16,65 +12,38 @@ TOOLS = {"wine": "wine", "wineserver": "wine", "wineboot": "wine"}
 
 class WinePrefix:
     def __init__(self, session, extra_env=None):
-        self.session = session
-        self.folder = tempfile.TemporaryDirectory(prefix="worthmere-wine-")
+        self.session, self.folder = session, tempfile.TemporaryDirectory(prefix="worthmere-wine-")
         self.path = self.folder.name
-        # Nothing of the caller's wine or Qt set-up (its prefix, its search path, its platform).
+        # Nothing of the caller's wine or Qt set-up.
         self.env = {key: value for key, value in session.environment().items()
                     if not key.startswith(("WINE", "QT_"))}
         self.env.update(WINEPREFIX=self.path, WINEDEBUG="-all", **(extra_env or {}))
-        self.server = None
 
     def __enter__(self):
-        try:
-            self.server = self.session.start(["wineserver", "--foreground", "--persistent"],
-                                             env=self.env, stdout=subprocess.DEVNULL,
-                                             stderr=subprocess.DEVNULL)
-            self.run(["wineboot", "--init"], timeout=180)
-        except BaseException:
-            self.close()
-            raise
+        self.server = self.session.start(["wineserver", "--foreground", "--persistent"],
+                                         env=self.env, stderr=subprocess.DEVNULL)
+        self.run(["wineboot", "--init"])
         return self
 
     def __exit__(self, *exc):
-        self.close()
-        return False
-
-    def start(self, argv, log_path):
-        """Starts a Windows program; its output goes to a file, never to a pipe, which wine's
-        services would inherit and hold open."""
-        with open(log_path, "wb") as log:
-            return self.session.start(["wine", *argv], env=self.env, stdout=log, stderr=log)
-
-    def run(self, argv, timeout=120, log_path=os.devnull):
-        with open(log_path, "wb") as log:
-            return subprocess.run(argv, env=self.env, stdin=subprocess.DEVNULL, stdout=log,
-                                  stderr=log, timeout=timeout).returncode
-
-    def close(self):
-        for process in list(self.session.processes):
-            if process is not self.server and process.args[:1] == ["wine"]:
-                self.session.stop(process)
-        for pid in self._processes_in_prefix():
+        marker = f"\0WINEPREFIX={self.path}\0".encode()
+        for pid in (int(entry) for entry in os.listdir("/proc") if entry.isdigit()):
             try:
-                os.kill(pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
-        if self.server:
-            self.session.stop(self.server)
-        self.folder.cleanup()
-
-    def _processes_in_prefix(self):
-        marker = f"WINEPREFIX={self.path}".encode() + b"\0"
-        own = {self.server.pid} if self.server else set()
-        found = []
-        for entry in os.listdir("/proc"):
-            if not entry.isdigit() or int(entry) in own:
-                continue
-            try:
-                with open(f"/proc/{entry}/environ", "rb") as environ:
-                    if marker in environ.read() + b"\0":
-                        found.append(int(entry))
+                with open(f"/proc/{pid}/environ", "rb") as environ:
+                    if pid != self.server.pid and marker in b"\0" + environ.read():
+                        os.kill(pid, signal.SIGKILL)
             except OSError:
                 pass
-        return found
+        self.session.stop(self.server)
+        self.folder.cleanup()
+
+    # Output goes to a file, never a pipe: wine's services would inherit it and hold it open.
+    def start(self, argv, log_path, **kwargs):
+        with open(log_path, "wb") as log:
+            return self.session.start(["wine", *argv], env=self.env, stdout=log, stderr=log,
+                                      **kwargs)
+
+    def run(self, argv, log_path=os.devnull):
+        with open(log_path, "wb") as log:
+            return subprocess.run(argv, env=self.env, stdin=subprocess.DEVNULL, stdout=log,
+                                  stderr=log, timeout=180).returncode
