@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Qt for 64-bit Windows from Debian's own source package of the Qt the project builds
 # against, so the host's moc, rcc and uic serve the cross build, and keeps the result in a cache
-# outside the checkout. The first run takes about 20 minutes on two cores and leaves 90 MB of Qt and
+# outside the checkout. The first run takes about 10 minutes on two cores and leaves 90 MB of Qt and
 # 45 MB of source in the cache (1.3 GB while building); a later run with the same source and options
 # only finds it.
 #   scripts/windows_qt.sh    build (or find) it; the progress goes to standard error, the prefix
@@ -282,7 +282,7 @@ else
   dsc=$source_dir/${source_package}_${version#*:}.dsc
   [ "$(sed -n 's/^Version: //p' "$dsc" 2>/dev/null)" = "$version" ] ||
     fail "$dsc is not the source of $source_package $version"
-  say "building Qt $version for Windows into $prefix (about 20 minutes on two cores)"
+  say "building Qt $version for Windows into $prefix (about 10 minutes on two cores)"
   started=$SECONDS
   build_qt "$dsc" "$prefix"
   say "built in $(((SECONDS - started) / 60)) minutes"
